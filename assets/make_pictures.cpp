@@ -1,0 +1,288 @@
+// Draws the six floor pictures into the given folder as BMP files.
+// Usage: make_pictures <folder>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cstdio>
+
+namespace {
+
+constexpr int W = 404, H = 384;
+
+void room(QPainter& p, QColor wall, QColor floor) {
+    QLinearGradient g(0, 0, 0, H * 0.68);
+    g.setColorAt(0, wall.lighter(112));
+    g.setColorAt(1, wall);
+    p.fillRect(0, 0, W, int(H * 0.68), g);
+    QLinearGradient f(0, H * 0.68, 0, H);
+    f.setColorAt(0, floor);
+    f.setColorAt(1, floor.darker(130));
+    p.fillRect(0, int(H * 0.68), W, H, f);
+    p.setPen(QPen(floor.darker(150), 3));
+    p.drawLine(0, int(H * 0.68), W, int(H * 0.68));
+}
+
+void window(QPainter& p, QRect r) {
+    QLinearGradient sky(r.topLeft(), r.bottomLeft());
+    sky.setColorAt(0, QColor(120, 180, 240));
+    sky.setColorAt(1, QColor(200, 230, 255));
+    p.fillRect(r, sky);
+    p.setBrush(QColor(150, 160, 175));
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {  // the town outside
+        const int bw = r.width() / 5, bh = r.height() / 3 + (i * 17) % (r.height() / 3);
+        p.drawRect(r.left() + 6 + i * (bw + 4), r.bottom() - bh, bw, bh);
+    }
+    p.setPen(QPen(QColor(245, 245, 245), 6));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r);
+    p.drawLine(r.center().x(), r.top(), r.center().x(), r.bottom());
+}
+
+void caption(QPainter& p, const QString& text, QColor bg) {
+    QFont f(QStringLiteral("Noto Sans CJK JP"));
+    f.setPixelSize(26);
+    f.setBold(true);
+    p.setFont(f);
+    const QRect box(W - 150, 12, 138, 40);
+    p.setPen(Qt::NoPen);
+    p.setBrush(bg);
+    p.drawRoundedRect(box, 8, 8);
+    p.setPen(Qt::white);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+QImage rooftop() {
+    QImage img(W, H, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, H);
+    sky.setColorAt(0, QColor(70, 140, 230));
+    sky.setColorAt(1, QColor(190, 225, 255));
+    p.fillRect(img.rect(), sky);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 220));
+    for (auto [x, y] : {std::pair{60, 70}, {250, 50}, {330, 110}}) {
+        p.drawEllipse(QPoint(x, y), 40, 16);
+        p.drawEllipse(QPoint(x + 25, y - 8), 28, 16);
+    }
+    p.setBrush(QColor(255, 230, 120));
+    p.drawEllipse(QPoint(70, 170), 0, 0);
+    // Roof deck
+    p.setBrush(QColor(120, 125, 130));
+    p.drawRect(0, int(H * 0.72), W, H);
+    p.setBrush(QColor(95, 100, 105));
+    for (int x = 0; x < W; x += 40) p.drawRect(x, int(H * 0.72), 2, H);
+    // Water tank and antenna
+    p.setBrush(QColor(200, 205, 210));
+    p.drawRect(250, 170, 90, 90);
+    p.setBrush(QColor(170, 175, 180));
+    p.drawEllipse(QRect(250, 155, 90, 30));
+    p.setPen(QPen(QColor(90, 90, 90), 5));
+    p.drawLine(265, 260, 265, 278);
+    p.drawLine(325, 260, 325, 278);
+    p.drawLine(90, 278, 90, 120);
+    p.drawLine(70, 150, 110, 150);
+    p.drawLine(76, 135, 104, 135);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::red);
+    p.drawEllipse(QPoint(90, 116), 6, 6);
+    // Railing
+    p.setPen(QPen(QColor(230, 230, 230), 4));
+    p.drawLine(0, int(H * 0.72) - 30, W, int(H * 0.72) - 30);
+    for (int x = 10; x < W; x += 28) p.drawLine(x, int(H * 0.72) - 30, x, int(H * 0.72));
+    caption(p, QStringLiteral("屋上"), QColor(40, 90, 160, 220));
+    return img;
+}
+
+QImage lobby() {
+    QImage img(W, H, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    room(p, QColor(235, 225, 205), QColor(200, 190, 175));
+    p.setPen(QPen(QColor(170, 160, 145), 1));
+    for (int x = -W; x < 2 * W; x += 40) p.drawLine(x, H, x + (W / 2 - x) / 3, int(H * 0.68));
+    // Elevator doors
+    for (int i = 0; i < 2; ++i) {
+        const QRect d(30 + i * 90, 80, 70, 182);
+        p.setPen(QPen(QColor(120, 120, 125), 4));
+        p.setBrush(QColor(190, 195, 200));
+        p.drawRect(d);
+        p.drawLine(d.center().x(), d.top(), d.center().x(), d.bottom());
+        p.setBrush(QColor(255, 200, 60));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPoint(d.center().x(), 66), 5, 5);
+    }
+    // Reception desk
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(140, 90, 50));
+    p.drawRoundedRect(QRect(220, 200, 160, 80), 6, 6);
+    p.setBrush(QColor(170, 115, 70));
+    p.drawRect(QRect(214, 192, 172, 14));
+    QFont f(QStringLiteral("Noto Sans CJK JP"));
+    f.setPixelSize(22);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(255, 235, 200));
+    p.drawText(QRect(220, 210, 160, 60), Qt::AlignCenter, QStringLiteral("受付"));
+    // Plant
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(160, 80, 40));
+    p.drawRect(QRect(190, 250, 22, 30));
+    p.setBrush(QColor(50, 140, 60));
+    for (auto [x, y] : {std::pair{201, 230}, {188, 240}, {214, 240}, {201, 215}})
+        p.drawEllipse(QPoint(x, y), 14, 18);
+    caption(p, QStringLiteral("ロビー"), QColor(150, 100, 40, 230));
+    return img;
+}
+
+QImage empty() {
+    QImage img(W, H, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    room(p, QColor(215, 215, 210), QColor(165, 165, 160));
+    window(p, QRect(40, 60, 140, 120));
+    window(p, QRect(220, 60, 140, 120));
+    p.setPen(QPen(QColor(140, 140, 135), 2, Qt::DashLine));
+    for (int x = 20; x < W; x += 60) p.drawLine(x, int(H * 0.68) + 10, x - 30, H);
+    // A few boxes left by the builders
+    p.setPen(QPen(QColor(150, 110, 60), 2));
+    p.setBrush(QColor(205, 160, 100));
+    p.drawRect(QRect(60, 240, 60, 44));
+    p.drawRect(QRect(100, 214, 44, 30));
+    caption(p, QStringLiteral("空き室"), QColor(110, 110, 110, 230));
+    return img;
+}
+
+QImage hotel() {
+    QImage img(W, H, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    room(p, QColor(245, 230, 200), QColor(150, 40, 50));
+    window(p, QRect(40, 50, 130, 110));
+    // Curtains
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(180, 60, 70));
+    p.drawRect(28, 40, 22, 140);
+    p.drawRect(160, 40, 22, 140);
+    // Bed
+    p.setBrush(QColor(110, 70, 40));
+    p.drawRoundedRect(QRect(200, 150, 170, 70), 8, 8);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRect(200, 200, 190, 60), 10, 10);
+    p.setBrush(QColor(240, 240, 250));
+    p.drawRoundedRect(QRect(215, 185, 60, 26), 10, 10);
+    p.drawRoundedRect(QRect(290, 185, 60, 26), 10, 10);
+    p.setBrush(QColor(60, 90, 160));
+    p.drawRoundedRect(QRect(200, 222, 190, 58), 8, 8);
+    // Lamp
+    p.setBrush(QColor(255, 220, 140));
+    QPainterPath shade;
+    shade.moveTo(40, 210);
+    shade.lineTo(80, 210);
+    shade.lineTo(70, 185);
+    shade.lineTo(50, 185);
+    shade.closeSubpath();
+    p.drawPath(shade);
+    p.setBrush(QColor(120, 80, 40));
+    p.drawRect(57, 210, 6, 40);
+    p.drawRect(30, 250, 60, 10);
+    caption(p, QStringLiteral("ホテル"), QColor(160, 40, 60, 230));
+    return img;
+}
+
+QImage restaurant() {
+    QImage img(W, H, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    room(p, QColor(250, 215, 160), QColor(140, 95, 60));
+    // Counter with lamps
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 70, 40));
+    p.drawRect(0, 150, W, 30);
+    for (int x = 50; x < W; x += 100) {
+        p.setBrush(QColor(60, 60, 60));
+        p.drawRect(x - 1, 0, 2, 60);
+        p.setBrush(QColor(255, 200, 90));
+        p.drawPie(QRect(x - 22, 50, 44, 36), 0, 180 * 16);
+    }
+    // Tables with plates
+    for (int i = 0; i < 3; ++i) {
+        const int cx = 70 + i * 130;
+        p.setBrush(QColor(100, 60, 30));
+        p.drawRect(cx - 4, 240, 8, 50);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPoint(cx, 236), 50, 14);
+        p.setBrush(QColor(240, 240, 240));
+        p.drawEllipse(QPoint(cx - 18, 232), 11, 5);
+        p.drawEllipse(QPoint(cx + 18, 232), 11, 5);
+        p.setBrush(QColor(200, 40, 40));
+        p.drawRoundedRect(QRect(cx - 66, 230, 14, 54), 4, 4);
+        p.drawRoundedRect(QRect(cx + 52, 230, 14, 54), 4, 4);
+    }
+    caption(p, QStringLiteral("レストラン"), QColor(200, 100, 30, 230));
+    return img;
+}
+
+QImage office() {
+    QImage img(W, H, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    room(p, QColor(225, 232, 240), QColor(110, 120, 135));
+    window(p, QRect(30, 40, 200, 100));
+    // Bookshelf
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 90, 60));
+    p.drawRect(270, 60, 110, 200);
+    const QColor spines[] = {QColor(200, 60, 60), QColor(60, 110, 200), QColor(230, 190, 60),
+                             QColor(80, 160, 90)};
+    for (int shelf = 0; shelf < 4; ++shelf)
+        for (int b = 0; b < 7; ++b) {
+            p.setBrush(spines[(shelf + b) % 4]);
+            p.drawRect(278 + b * 14, 68 + shelf * 48, 11, 40);
+        }
+    // Desks with screens
+    for (int i = 0; i < 2; ++i) {
+        const int x = 30 + i * 120;
+        p.setBrush(QColor(190, 160, 120));
+        p.drawRect(x, 220, 100, 12);
+        p.setBrush(QColor(120, 100, 80));
+        p.drawRect(x + 6, 232, 8, 50);
+        p.drawRect(x + 86, 232, 8, 50);
+        p.setBrush(QColor(40, 40, 45));
+        p.drawRoundedRect(QRect(x + 22, 168, 56, 40), 3, 3);
+        p.setBrush(QColor(90, 170, 230));
+        p.drawRect(QRect(x + 26, 172, 48, 30));
+        p.setBrush(QColor(40, 40, 45));
+        p.drawRect(x + 46, 208, 8, 12);
+        p.setBrush(QColor(50, 60, 80));
+        p.drawRoundedRect(QRect(x + 30, 240, 40, 44), 8, 8);
+    }
+    caption(p, QStringLiteral("会社"), QColor(40, 70, 130, 230));
+    return img;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: make_pictures <folder>\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    const std::pair<const char*, QImage> pictures[] = {
+        {"oku", rooftop()},   {"robey", lobby()},           {"mu", empty()},
+        {"hotel", hotel()},   {"restaurant", restaurant()}, {"office", office()}};
+    for (const auto& [name, image] : pictures) {
+        const QString file = dir + u'/' + QString::fromLatin1(name) + QStringLiteral(".bmp");
+        if (!image.save(file, "BMP")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    return 0;
+}

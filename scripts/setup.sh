@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, test and run.
+# Sourced by ./play and ./test; installs only what is missing.
+set -euo pipefail
+
+RUMIE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+                libbenchmark-dev xvfb xauth x11-utils fonts-noto-cjk)
+
+rumie_missing_packages() {
+    local p missing=()
+    for p in "${RUMIE_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    echo "${missing[@]:-}"
+}
+
+rumie_install_packages() {
+    local missing
+    missing=$(rumie_missing_packages)
+    [ -z "$missing" ] && return 0
+    echo "Installing missing packages: $missing"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    # shellcheck disable=SC2086
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+}
+
+rumie_build() { # $1 = build dir, $2 = build type
+    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" >/dev/null
+    cmake --build "$1" -j"$(nproc)"
+}

@@ -1,0 +1,57 @@
+#include "building/ChoiwinView.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "building/Choiwin.h"
+
+namespace building {
+
+void drawNothing(QPainter& painter, const QRect& area) {
+    painter.fillRect(area, QColor(0xC0, 0xC0, 0xC0));
+    QFont f = painter.font();
+    f.setPointSize(28);
+    painter.setFont(f);
+    painter.setPen(Qt::blue);
+    painter.drawText(area, Qt::AlignCenter, QStringLiteral("なし"));
+}
+
+void drawChooseHint(QPainter& painter, const QRect& area) {
+    painter.fillRect(area, Qt::red);
+    QFont f = painter.font();
+    f.setPointSize(13);
+    f.setBold(true);
+    painter.setFont(f);
+    painter.setPen(QColor(0, 0xC0, 0));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("右から選んで下さい"));
+}
+
+ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), area) {
+    Choiwin& c = p.choiwin();
+    auto* lay = new QVBoxLayout(body_);
+    auto* line = new QHBoxLayout;
+    QFont big = body_->font();
+    big.setPointSize(16);
+    for (auto [label, name] : {std::pair{&c.Dansu, "Dansu"}, {&c.Tr, "Tr"}, {&c.Label1, "Label1"}}) {
+        QLabel* w = bind.label(new QLabel, *label, name);
+        w->setFont(big);
+        line->addWidget(w);
+    }
+    line->setSpacing(0);
+    line->addStretch(1);
+    lay->addLayout(line);
+    auto* picture = bind.picture(new ui::qt::PictureBox(drawNothing), c.Naisou, "Naisou");
+    picture->setMinimumSize(240, 200);
+    lay->addWidget(picture, 1);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(bind.button(new QPushButton, c.Up, "Up", [&c] { c.upClick(); }), 0, 0);
+    buttons->addWidget(bind.button(new QPushButton, c.Down, "Down", [&c] { c.downClick(); }), 1, 0);
+    buttons->addWidget(bind.button(new QPushButton, c.追加, "追加", [&c] { c.追加Click(); }), 0, 1);
+    buttons->addWidget(bind.button(new QPushButton, c.Command1, "Command1", [&c] { c.command1Click(); }), 1, 1);
+    lay->addLayout(buttons);
+    sub_->resize(300, 380);
+}
+
+}  // namespace building

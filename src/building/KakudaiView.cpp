@@ -1,0 +1,50 @@
+#include "building/KakudaiView.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "building/Kakudai.h"
+
+namespace building {
+
+KakudaiView::KakudaiView(Program& p, QWidget* owner) : DialogView(p, p.kakudai(), owner) {
+    Kakudai& k = p.kakudai();
+    auto* lay = new QVBoxLayout(w_);
+    QFont big = w_->font();
+    big.setPointSize(14);
+    lay->addWidget(bind.label(new QLabel, k.Label1, "Label1"));
+    auto* target = new QHBoxLayout;
+    QLabel* zou = bind.label(new QLabel, k.Zou, "Zou");
+    zou->setFont(big);
+    zou->setMinimumWidth(50);
+    zou->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    target->addWidget(zou);
+    target->addWidget(bind.label(new QLabel, k.Label2, "Label2"));
+    auto* steps = new QVBoxLayout;
+    steps->addWidget(bind.button(new QPushButton, k.Command1, "Command1", [&k] { k.command1Click(); }));
+    steps->addWidget(bind.button(new QPushButton, k.Command2, "Command2", [&k] { k.command2Click(); }));
+    target->addLayout(steps);
+    target->addStretch(1);
+    lay->addLayout(target);
+    // The price stands in the wide blanks of the sentence.
+    auto* price = new QHBoxLayout;
+    QLabel* sentence = bind.label(new QLabel, k.Label3, "Label3");
+    price->addWidget(new QLabel(QStringLiteral("費用は")));
+    QLabel* hiyou = bind.label(new QLabel, k.Hiyou, "Hiyou");
+    hiyou->setFont(big);
+    price->addWidget(hiyou);
+    price->addWidget(new QLabel(QStringLiteral("億円です")));
+    price->addStretch(1);
+    sentence->hide();
+    bind.sync([sentence] { sentence->hide(); });
+    lay->addLayout(price);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(bind.button(new QPushButton, k.Command3, "Command3", [&k] { k.command3Click(); }));
+    buttons->addWidget(bind.button(new QPushButton, k.Command4, "Command4", [&k] { k.command4Click(); }));
+    lay->addLayout(buttons);
+    w_->setFixedSize(300, 200);
+}
+
+}  // namespace building

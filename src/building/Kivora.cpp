@@ -1,0 +1,89 @@
+#include "building/Kivora.h"
+
+#include <algorithm>
+
+#include "building/Choiwin.h"
+#include "sim/Clock.h"
+
+namespace building {
+
+namespace {
+const QString kPrompt = QStringLiteral("右側を選んでください");
+const QString kRoof = QStringLiteral("屋上");
+constexpr int kFloorType = 16;
+}  // namespace
+
+Kivora::Kivora(Program& p) : ui::Form(p), Timer1(p.seams.clockDriver()), p(p) {
+    caption = QStringLiteral("ルーミエ - 詳細");
+    for (ui::Label& l : Label1) l.colour = 0xFF0000;
+    for (ui::Label& l : Label2) {
+        l.setText(kPrompt);
+        l.colour = 0x0000FF;
+    }
+    Timer1.onTick = [&p] { sim::timer1Tick(p); };
+    We.onChange = [&p] { sim::weChange(p); };
+    Mon.onChange = [&p] { sim::monChange(p); };
+    Ye.onChange = [&p] { sim::yeChange(p); };
+}
+
+// Blocks that hold floors: 3 floors give 1, 11 give 2, 100 give 10.
+int Kivora::blocks() const { return std::clamp((p.state.Kai + 9) / 10, 0, 10); }
+
+void Kivora::gotFocus() {
+    for (ui::Label& l : Label1) {
+        l.setText({});
+        l.border = false;
+    }
+    const int n = blocks();
+    for (int j = 0; j < n; ++j)
+        Label1[j].setText(QStringLiteral("%1～%2階").arg(10 * j + 1).arg(10 * j + 10));
+    Label1[n].setText(kRoof);
+}
+
+void Kivora::label1Click(int i) {
+    if (i < 0 || i > 10) return;
+    const bool roof = Label1[i].text() == kRoof;
+    const int top = blocks() - 1;
+    // An empty label, or a block the building no longer reaches, lists nothing.
+    if (Label1[i].text().isEmpty() || (!roof && i > top)) return;
+    const int rest = p.state.Kai - 10 * top;
+
+    for (ui::Label& l : Label1) l.border = false;
+    for (ui::Label& l : Label2) l.setText({});
+    for (int k = 0; k < 10; ++k) {
+        if (!roof) {
+            const int floor = 10 * i + k + 1;
+            p.state.CK = ui::toU8(floor);
+            Label2[k].setText(QString::number(floor) + QStringLiteral("階"));
+            Label2[k].tag = QString::number(floor);
+        } else {
+            Label2[0].setText(kRoof);
+            Label2[k].tag = kRoof;
+        }
+        Label2[k].fontSize = kFloorType;
+        Label1[i].border = true;
+    }
+    if (!roof && i == top)
+        for (int k = rest; k < 10; ++k) Label2[k].setText({});
+}
+
+void Kivora::label2Click(int i) {
+    if (i < 0 || i > 9) return;
+    const QString text = Label2[i].text();
+    if (text != kPrompt) {
+        if (text.isEmpty()) return;  // no floor there
+        const QString tag = Label2[i].tag;
+        if (tag != kRoof && ui::strictNumber(tag) > p.state.Kai) return;
+        p.state.CF = tag;
+        if (tag != kRoof) {
+            p.choiwin().Dansu.setText(tag);
+            p.choiwin().Tr.setText(QStringLiteral("階"));
+        } else {
+            p.choiwin().Dansu.setText({});
+            p.choiwin().Tr.setText(tag);
+        }
+    }
+    p.choiwin.show();
+}
+
+}  // namespace building

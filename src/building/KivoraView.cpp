@@ -1,0 +1,77 @@
+#include "building/KivoraView.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "building/Kivora.h"
+
+namespace building {
+
+KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area) {
+    Kivora& k = p.kivora();
+    auto* lay = new QVBoxLayout(body_);
+
+    // The date line: year, month and week over the gaps of the frame text.
+    auto* date = new QWidget;
+    auto* dl = new QHBoxLayout(date);
+    dl->setContentsMargins(0, 0, 0, 0);
+    dl->setSpacing(2);
+    QFont bold = date->font();
+    bold.setPointSize(14);
+    bold.setBold(true);
+    QFont plain = date->font();
+    plain.setPointSize(14);
+    auto part = [&](QLabel* w, const QFont& f) {
+        w->setFont(f);
+        dl->addWidget(w);
+    };
+    bind.label(new QLabel, k.Label3, "Label3")->hide();  // its words stand between the numbers
+    bind.sync([] {});
+    part(bind.label(new QLabel, k.Ye, "Ye"), bold);
+    part(new QLabel(QStringLiteral("年目")), plain);
+    part(bind.label(new QLabel, k.Mon, "Mon"), bold);
+    part(new QLabel(QStringLiteral("月")), plain);
+    part(bind.label(new QLabel, k.We, "We"), bold);
+    part(new QLabel(QStringLiteral("週")), plain);
+    dl->addStretch(1);
+    auto* ticks = bind.label(new QLabel, k.Label4, "Label4");
+    k.Label4.visible = false;
+    dl->addWidget(ticks);
+    lay->addWidget(date);
+
+    auto* columns = new QHBoxLayout;
+    auto* left = new QGroupBox;
+    left->setObjectName(QStringLiteral("Frame2"));
+    auto* ll = new QVBoxLayout(left);
+    for (int i = 0; i < 11; ++i) {
+        auto* w = new ui::qt::ClickLabel;
+        bind.label(w, k.Label1[i], QStringLiteral("Label1_%1").arg(i).toUtf8().constData());
+        w->setAlignment(Qt::AlignCenter);
+        w->setMinimumHeight(26);
+        w->setCursor(Qt::PointingHandCursor);
+        bind.onClick(w, [&k, i] { k.label1Click(i); });
+        ll->addWidget(w);
+    }
+    ll->addStretch(1);
+    auto* right = new QGroupBox;
+    right->setObjectName(QStringLiteral("Frame1"));
+    auto* rl = new QVBoxLayout(right);
+    for (int i = 0; i < 10; ++i) {
+        auto* w = new ui::qt::ClickLabel;
+        bind.label(w, k.Label2[i], QStringLiteral("Label2_%1").arg(i).toUtf8().constData());
+        w->setAlignment(Qt::AlignCenter);
+        w->setMinimumHeight(30);
+        w->setCursor(Qt::PointingHandCursor);
+        bind.onClick(w, [&k, i] { k.label2Click(i); });
+        rl->addWidget(w);
+    }
+    rl->addStretch(1);
+    columns->addWidget(left, 2);
+    columns->addWidget(right, 3);
+    lay->addLayout(columns, 1);
+    sub_->resize(460, 560);
+}
+
+}  // namespace building

@@ -1,0 +1,31 @@
+#include "building/Tenants.h"
+
+namespace building {
+
+namespace {
+const TenantKind kKinds[] = {
+    {1, u"ホテル", u"\\hotel.bmp", u"2", 200, 30},
+    {2, u"レストラン", u"\\restaurant.bmp", u"0.5", 50, 30},
+    {3, u"会社", u"\\office.bmp", u"1.5", 150, 10},
+};
+}  // namespace
+
+const TenantKind* tenantByCode(int code) {
+    for (const TenantKind& k : kKinds)
+        if (k.code == code) return &k;
+    return nullptr;
+}
+
+const TenantKind* tenantByName(const QString& name) {
+    for (const TenantKind& k : kKinds)
+        if (name == QString::fromUtf16(k.name)) return &k;
+    return nullptr;
+}
+
+QString floorPicture(int code) {
+    if (code == 0) return QStringLiteral("\\mu.bmp");
+    const TenantKind* k = tenantByCode(code);
+    return k ? QString::fromUtf16(k->picture) : QString();
+}
+
+}  // namespace building

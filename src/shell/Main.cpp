@@ -1,0 +1,72 @@
+#include "shell/Main.h"
+
+#include "building/Kakudai.h"
+#include "building/Kivora.h"
+#include "finance/Money.h"
+#include "shell/Namer.h"
+#include "town/Game.h"
+
+namespace shell {
+
+Main::Main(Program& p) : ui::Form(p), p(p) {
+    caption = QStringLiteral("0");
+    Okane.visible = false;
+    Okane.onChange = [&p] { finance::okaneChange(p); };
+}
+
+void Main::load() {
+    p.state.Spe = 50;
+    p.kivora();
+    p.kivora.hide();
+}
+
+// The exit question: anything but Yes keeps the frame and the game.
+bool Main::queryUnload() {
+    if (p.ask(QStringLiteral("終了しますか？"), ui::Prompt::Buttons::YesNo,
+              ui::Prompt::Icon::Question) != ui::Answer::Yes)
+        return false;
+    p.game.unload();
+    return true;
+}
+
+void Main::fstaClick() { p.namer.showModal(); }
+
+void Main::command1Click() { p.game.show(); }
+
+void Main::command5Click() {
+    building::Kivora& k = p.kivora();
+    k.Ye.setText(QString::number(p.state.Ye1));
+    k.Mon.setText(QString::number(p.state.Mon1));
+    k.We.setText(QString::number(p.state.We1));
+    p.kivora.show();
+}
+
+void Main::fverClick() {
+    p.stopClock();
+    p.start.showModal();
+}
+
+void Main::command9Click() {
+    // A building of 100 floors has no room left to grow.
+    if (p.state.Kai >= 100) {
+        p.ask(QStringLiteral("これ以上拡大できません"));
+        return;
+    }
+    p.stopClock();
+    p.kakudai.showModal();
+}
+
+void Main::command4Click() {
+    const QString who = p.state.Player.toText();
+    if (Command4.caption == QStringLiteral("開始")) {
+        Command4.caption = QStringLiteral("停止");
+        caption = who + QStringLiteral("社長 - 行動中");
+        p.kivora().Timer1.setEnabled(true);
+    } else {
+        Command4.caption = QStringLiteral("開始");
+        caption = who + QStringLiteral("社長 - 停止中");
+        p.kivora().Timer1.setEnabled(false);
+    }
+}
+
+}  // namespace shell

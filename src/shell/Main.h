@@ -1,0 +1,59 @@
+#pragma once
+// The frame: menu bar, tool row with the money, and the ways out.
+#include "shell/Program.h"
+
+namespace shell {
+
+class Main : public ui::Form {
+public:
+    explicit Main(Program& p);
+    const char* name() const override { return "Main"; }
+
+    // Tool row, left to right.
+    ui::Command Command3{QStringLiteral("保存"), false};
+    ui::Command Command6{QStringLiteral("ロード")};
+    ui::Command Command7{QStringLiteral("設定")};
+    ui::Command Command4{QStringLiteral("停止"), false};
+    ui::Command Command9{QStringLiteral("拡大"), false};
+    ui::Command Command8{QStringLiteral("銀行"), false};
+    ui::Command Command2{QString(), false};
+    ui::Label Okane{QStringLiteral("0")};  // the money in millions of yen, hidden
+    ui::Label OkaneH;
+    ui::Label Simo{QStringLiteral("円")};
+
+    // Menu bar.
+    ui::Command File{QStringLiteral("ファイル")};
+    ui::Command FSta{QStringLiteral("始める")};
+    ui::Command Fcon{QStringLiteral("続きから")};
+    ui::Command Fsa{QStringLiteral("セーブして終わる"), false};
+    ui::Command Fset{QStringLiteral("環境設定")};
+    ui::Command Open{QStringLiteral("表示")};
+    ui::Command Command1{QStringLiteral("情報"), false};
+    ui::Command Command5{QStringLiteral("ビルの詳細"), false};
+    ui::Command Help{QStringLiteral("ヘルプ")};
+    ui::Command Fhelp{QStringLiteral("ヘルプ")};
+    ui::Command Fver{QStringLiteral("バージョン")};
+
+    void load() override;
+    bool queryUnload() override;
+
+    void fstaClick();
+    void fconClick() {}
+    void command6Click() {}
+    void fsaClick() {}
+    void command3Click() {}
+    void fsetClick() {}
+    void command7Click() {}
+    void command1Click();
+    void command5Click();
+    void fhelpClick() {}
+    void fverClick();
+    void command9Click();
+    void command8Click() {}
+    void command4Click();
+
+private:
+    Program& p;
+};
+
+}  // namespace shell

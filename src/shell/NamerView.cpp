@@ -1,0 +1,26 @@
+#include "shell/NamerView.h"
+
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "shell/Namer.h"
+
+namespace shell {
+
+NamerView::NamerView(Program& p, QWidget* owner) : DialogView(p, p.namer(), owner) {
+    Namer& n = p.namer();
+    auto* lay = new QVBoxLayout(w_);
+    lay->addWidget(bind.label(new QLabel, n.Label1, "Label1"));
+    auto* text = new QLineEdit;
+    text->setObjectName(QStringLiteral("Text1"));
+    QObject::connect(text, &QLineEdit::textEdited, [&n](const QString& s) { n.Text1 = s; });
+    bind.sync([text, &n] { if (text->text() != n.Text1) text->setText(n.Text1); });
+    lay->addWidget(text);
+    auto* start = bind.button(new QPushButton, n.Command1, "Command1", [&n] { n.command1Click(); });
+    start->setDefault(true);
+    start->setAutoDefault(true);
+    lay->addWidget(start, 0, Qt::AlignRight);
+    w_->setMinimumWidth(320);
+}
+
+}  // namespace shell

@@ -1,0 +1,47 @@
+#include "shell/Program.h"
+
+#include "building/Choic.h"
+#include "building/Choiwin.h"
+#include "building/Kakudai.h"
+#include "building/Kivora.h"
+#include "finance/Houkoku.h"
+#include "shell/Main.h"
+#include "shell/Namer.h"
+#include "shell/Start.h"
+#include "town/Game.h"
+
+namespace {
+template <typename T>
+auto maker(Program* p) {
+    return [p] { return std::make_unique<T>(*p); };
+}
+}  // namespace
+
+Program::Program(ui::Seams& seams)
+    : ui::Runtime(seams),
+      main(*this, maker<shell::Main>(this)),
+      start(*this, maker<shell::Start>(this)),
+      namer(*this, maker<shell::Namer>(this)),
+      kivora(*this, maker<building::Kivora>(this), &main),
+      game(*this, maker<town::Game>(this), &main),
+      choiwin(*this, maker<building::Choiwin>(this), &main),
+      houkoku(*this, maker<finance::Houkoku>(this)),
+      choic(*this, maker<building::Choic>(this)),
+      kakudai(*this, maker<building::Kakudai>(this)) {
+    allWindowsGone = [this] { return !main.exists() && !start.exists(); };
+}
+
+Program::~Program() = default;
+
+void Program::startUp() {
+    dispatch([this] { start.show(); });
+}
+
+QString Program::programFile(const QString& literal) const {
+    QString name = literal;
+    if (name.startsWith(u'\\')) name.remove(0, 1);
+    return seams.programFolder() + u'/' + name;
+}
+
+void Program::stopClock() { kivora().Timer1.setInterval(0); }
+void Program::restartClock() { kivora().Timer1.setInterval(state.Spe); }

@@ -1,0 +1,39 @@
+#pragma once
+// The one object that owns the windows of the game, the game state record and
+// the seams. Handlers reach the other windows through it.
+#include <QString>
+
+#include "state/GameState.h"
+#include "ui/Runtime.h"
+
+namespace shell { class Main; class Start; class Namer; }
+namespace building { class Kivora; class Choiwin; class Choic; class Kakudai; }
+namespace town { class Game; }
+namespace finance { class Houkoku; }
+
+class Program : public ui::Runtime {
+public:
+    explicit Program(ui::Seams& seams);
+    ~Program();
+
+    state::GameState state;
+
+    ui::Holder<shell::Main> main;  // the frame first: the children name it
+    ui::Holder<shell::Start> start;
+    ui::Holder<shell::Namer> namer;
+    ui::Holder<building::Kivora> kivora;
+    ui::Holder<town::Game> game;
+    ui::Holder<building::Choiwin> choiwin;
+    ui::Holder<finance::Houkoku> houkoku;
+    ui::Holder<building::Choic> choic;
+    ui::Holder<building::Kakudai> kakudai;
+
+    // Start-up: the title screen alone.
+    void startUp();
+    // A file of the program folder, named as the game names it ("\hotel.bmp").
+    QString programFile(const QString& literal) const;
+
+    // Clock rule shared by every window that holds the game still.
+    void stopClock();
+    void restartClock();
+};

@@ -1,0 +1,34 @@
+#include "shell/StartView.h"
+
+#include <QVBoxLayout>
+
+#include "shell/Start.h"
+
+namespace shell {
+
+StartView::StartView(Program& p, QWidget* owner) : DialogView(p, p.start(), owner) {
+    Start& s = p.start();
+    auto* lay = new QVBoxLayout(w_);
+    lay->setContentsMargins(40, 30, 40, 24);
+    lay->setSpacing(14);
+    auto add = [&](ui::Label& l, const char* name, int size, bool bold) {
+        QLabel* w = bind.label(new QLabel, l, name);
+        QFont f = w->font();
+        f.setPointSize(size);
+        f.setBold(bold);
+        w->setFont(f);
+        w->setAlignment(Qt::AlignCenter);
+        lay->addWidget(w);
+        return w;
+    };
+    add(s.Label1, "Label1", 40, true);
+    add(s.Label3, "Label3", 14, false);
+    add(s.Label2, "Label2", 11, false);
+    add(s.Label4, "Label4", 11, false);
+    auto* close = bind.button(new QPushButton, s.Command1, "Command1", [&s] { s.command1Click(); });
+    close->setDefault(true);
+    lay->addWidget(close, 0, Qt::AlignCenter);
+    w_->setFixedSize(520, 320);
+}
+
+}  // namespace shell

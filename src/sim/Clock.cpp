@@ -1,0 +1,33 @@
+#include "sim/Clock.h"
+
+#include "building/Kivora.h"
+#include "shell/Program.h"
+
+namespace sim {
+
+// A week is 101 ticks; the counter runs 1..101 and the tick after 101 turns
+// the week (so the first week after a fresh start, from 0, lasts 102).
+void timer1Tick(Program& p) {
+    building::Kivora& k = p.kivora();
+    const double t = k.Label4.number();
+    if (t == 101) {
+        k.Label4.setText(QStringLiteral("1"));
+        k.We.setNumber(k.We.number() + 1);
+    } else {
+        k.Label4.setNumber(t + 1);
+    }
+}
+
+void weChange(Program& p) {
+    building::Kivora& k = p.kivora();
+    if (k.We.number() == 5) {
+        k.We.setText(QStringLiteral("1"));  // runs this handler again, nested
+        k.Mon.setNumber(k.Mon.number() + 1);
+    }
+    p.state.We1 = ui::toU8(p.kivora().We.number());
+    p.state.Era = 0;
+}
+
+void yeChange(Program& p) { p.state.Ye1 = ui::toI16(p.kivora().Ye.number()); }
+
+}  // namespace sim

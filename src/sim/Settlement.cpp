@@ -1,0 +1,96 @@
+// The month-end settlement: town growth, the month's accounts, the report,
+// the booking, the loans and the turn of the year.
+#include "building/Kivora.h"
+#include "finance/Houkoku.h"
+#include "shell/Main.h"
+#include "shell/Program.h"
+#include "sim/Clock.h"
+#include "sim/Loans.h"
+#include "town/Game.h"
+
+namespace sim {
+
+namespace {
+
+constexpr int kBaseIncome = 1000;
+constexpr int kSalary = 30;
+constexpr int kUpkeep = 100;
+constexpr int kConstruction = 100;
+
+int floorIncome(const QString& code) {
+    if (code == u"1") return 3000;
+    if (code == u"2") return 1000;
+    if (code == u"3") return 2000;
+    return 0;
+}
+
+void townGrowth(Program& p) {
+    town::Game& g = p.game();
+    g.P();
+    const int kaku = g.Kaku;
+    if (kaku == 1 || kaku == 2) {
+        const double apart = g.Apart.number();
+        if (g.Pop.number() - 800 * apart > 2000) {
+            g.Apart.setNumber(apart + 1);
+            p.ask(QStringLiteral("マンションが建ちました"));
+        }
+    } else if (kaku == 3) {
+        const double buildings = g.CBuil.number();
+        if (g.Pop.number() - 1500 * buildings > 2000) {
+            g.CBuil.setNumber(buildings + 1);
+            p.ask(QStringLiteral("他社のビルが建ちました"));
+        }
+    }
+}
+
+// Fills the report and returns the month's result in 10,000 yen.
+int32_t accounts(Program& p) {
+    p.houkoku().Syunyu.setText(QStringLiteral("0"));
+    int32_t s = 0;
+    for (int i = 1; i <= 100; ++i) s = ui::addI32(s, floorIncome(p.state.Ckai(i)));
+    const int32_t income = ui::addI32(s, kBaseIncome);
+    p.houkoku().Syunyu.setNumber(income);
+
+    const int32_t salaries = ui::toI32(p.game().Zyuugyou.number() * kSalary);
+    const int32_t upkeep = ui::mulI32(p.state.Kai, kUpkeep);
+    const int32_t construction = ui::mulI32(p.kivora().コスト, kConstruction);
+    const int32_t costs = ui::addI32(ui::addI32(salaries, upkeep), construction);
+    const int32_t result = ui::addI32(income, -int64_t(costs));
+
+    finance::Houkoku& h = p.houkoku();
+    h.Keihi.setNumber(salaries);
+    h.Izi.setNumber(upkeep);
+    h.Other.setNumber(construction);
+    h.Gou.setNumber(result);
+    return result;
+}
+
+void booking(Program& p, int32_t result) {
+    shell::Main& m = p.main();
+    m.Okane.setNumber(m.Okane.number() + result / 100.0);  // may end the game
+    p.state.Mon1 = ui::toU8(p.kivora().Mon.number());
+    p.state.Last = ui::Variant::real(p.main().Okane.number() * 100);
+    p.kivora().コスト = 0;
+}
+
+}  // namespace
+
+void monChange(Program& p) {
+    if (p.state.Era == 0) {
+        townGrowth(p);
+        const int32_t result = accounts(p);
+        p.stopClock();
+        p.houkoku.showModal();  // dismissing it restarts the clock
+        booking(p, result);
+    }
+    repayLoans(p);
+    // The turn of the year settles again for month 1 (nested) before the year
+    // moves on. A month end left waiting on a growth message can let the clock
+    // carry the month past 13, so anything beyond 12 turns the year.
+    if (p.kivora().Mon.number() >= 13) {
+        p.kivora().Mon.setText(QStringLiteral("1"));
+        p.kivora().Ye.setNumber(p.kivora().Ye.number() + 1);
+    }
+}
+
+}  // namespace sim

@@ -1,0 +1,87 @@
+#include "town/Game.h"
+
+#include <cmath>
+
+namespace town {
+
+namespace {
+const char16_t* const kCaptions[12] = {u"街人口", u"発展度", u"住宅",   u"マンション",
+                                      u"工場",   u"畑",     u"ビル数", u"その他",
+                                      u"階数",   u"従業員数", u"会社数", u"評価"};
+const char16_t* const kUnits[12] = {u"人", u"", u"戸", u"施設", u"場", u"畑",
+                                   u"塔", u"",   u"階", u"人",   u"",   u""};
+}  // namespace
+
+QString gradeFor(double p) {
+    if (p < 0) return {};
+    if (p <= 2000) return QStringLiteral("村");
+    if (p <= 5000) return QStringLiteral("町");
+    if (p <= 10000) return QStringLiteral("街");
+    if (p <= 50000) return QStringLiteral("地方都市");
+    if (p <= 120000) return QStringLiteral("都市");
+    if (p <= 1000000) return QStringLiteral("県庁");
+    return QStringLiteral("首都");
+}
+
+QString rankFor(double e) {
+    if (e < 0) return {};
+    if (e <= 100) return QStringLiteral("F");
+    if (e <= 250) return QStringLiteral("E");
+    if (e <= 500) return QStringLiteral("D");
+    if (e <= 1000) return QStringLiteral("C");
+    if (e <= 1700) return QStringLiteral("B");
+    if (e <= 2500) return QStringLiteral("A");
+    return QStringLiteral("S");
+}
+
+Game::Game(Program& p) : ui::Form(p), p(p) {
+    caption = QStringLiteral("街&ビル");
+    for (int i = 0; i < 12; ++i) {
+        Koumoku[i].setText(QString::fromUtf16(kCaptions[i]));
+        Unit[i].setText(QString::fromUtf16(kUnits[i]));
+    }
+    Pop.onChange = [this] { popChange(); };
+    Kaisu.onChange = [this] { kaisuChange(); };
+    Zyuugyou.onChange = [this] { zyuugyouChange(); };
+    Kaisya.onChange = [this] { kaisyaChange(); };
+}
+
+std::array<ui::Label*, 12> Game::rows() {
+    return {&Pop, &Hatte, &Zyuu, &Apart, &Kouz, &Hat, &CBuil, &Kibo, &Kaisu, &Zyuugyou, &Kaisya,
+            &Hyouka};
+}
+
+// The population follows only here, at the panel's focus.
+void Game::Change() {
+    const double employees = Zyuugyou.leading();
+    const double buildings = CBuil.number();
+    const double blocks = Apart.number();
+    Pop.setNumber(3 * employees + 1000 * buildings + 500 * blocks);
+}
+
+void Game::popChange() {
+    const double pop = Pop.leading();
+    const QString grade = gradeFor(pop);
+    if (!grade.isEmpty()) Hatte.setText(grade);
+    Zyuu.setNumber(std::trunc((Pop.number() - 500 * Apart.number()) / 10));
+}
+
+void Game::kaisuChange() { p.state.Kai = ui::toI32(Kaisu.number()); }
+
+void Game::zyuugyouChange() {
+    Kaisya.setText(QStringLiteral("0"));
+    for (int i = 1; i <= 100; ++i)
+        if (ui::strictNumber(p.state.Ckai(i)) != 0) Kaisya.setNumber(Kaisya.number() + 1);
+}
+
+void Game::kaisyaChange() {
+    const QString rank = rankFor(Zyuugyou.leading());
+    if (!rank.isEmpty()) Hyouka.setText(rank);
+}
+
+// The month's chance: the wall-clock second / 6, halves to even.
+void Game::P() { Kaku = ui::toU8(p.seams.wallSecond() / 6.0); }
+
+void Game::gotFocus() { Change(); }
+
+}  // namespace town

@@ -1,0 +1,56 @@
+#include "town/GameView.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "town/Game.h"
+
+namespace town {
+
+namespace {
+const char* const kValueNames[12] = {"Pop",   "Hatte", "Zyuu",  "Apart",    "Kouz",   "Hat",
+                                     "CBuil", "Kibo",  "Kaisu", "Zyuugyou", "Kaisya", "Hyouka"};
+}
+
+GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
+    Game& g = p.game();
+    auto* lay = new QVBoxLayout(body_);
+    const auto rows = g.rows();
+    auto frame = [&](ui::Label& title, const char* name, int from, int to) {
+        auto* box = new QGroupBox;
+        box->setObjectName(QString::fromUtf8(name));
+        bind.sync([box, &title] { box->setTitle(title.text()); });
+        auto* grid = new QGridLayout(box);
+        for (int i = from; i < to; ++i) {
+            const int r = i - from;
+            grid->addWidget(bind.label(new QLabel, g.Koumoku[i],
+                                       QStringLiteral("Koumoku_%1").arg(i).toUtf8().constData()),
+                            r, 0);
+            auto* value = bind.label(new QLabel, *rows[i], kValueNames[i]);
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            value->setMinimumWidth(90);
+            grid->addWidget(value, r, 1);
+            if (i == 7 || i == 10) {
+                auto* link = new ui::qt::ClickLabel;
+                ui::Label& l = i == 7 ? g.Label10 : g.Label9;
+                bind.label(link, l, i == 7 ? "Label10" : "Label9");
+                l.colour = 0x0000FF;
+                link->setCursor(Qt::PointingHandCursor);
+                bind.onClick(link, [&g, i] { i == 7 ? g.label10Click() : g.label9Click(); });
+                grid->addWidget(link, r, 2);
+            } else {
+                grid->addWidget(bind.label(new QLabel, g.Unit[i],
+                                           QStringLiteral("Unit_%1").arg(i).toUtf8().constData()),
+                                r, 2);
+            }
+        }
+        lay->addWidget(box);
+    };
+    frame(g.Frame1, "Frame1", 0, 8);
+    frame(g.Frame2, "Frame2", 8, 12);
+    lay->addStretch(1);
+    sub_->resize(300, 470);
+}
+
+}  // namespace town

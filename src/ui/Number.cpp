@@ -1,0 +1,102 @@
+#include "ui/Number.h"
+
+#include <cmath>
+#include <limits>
+
+namespace ui {
+
+namespace {
+
+// Length of the number at the start of s (after optional sign), 0 if none.
+int scanNumber(const QString& s, int from) {
+    int i = from;
+    const int n = s.size();
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) ++i;
+    int digits = 0;
+    while (i < n && s[i].isDigit() && s[i].unicode() < 128) ++i, ++digits;
+    if (i < n && s[i] == u'.') {
+        ++i;
+        while (i < n && s[i].isDigit() && s[i].unicode() < 128) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+        int j = i + 1;
+        if (j < n && (s[j] == u'+' || s[j] == u'-')) ++j;
+        int expDigits = 0;
+        while (j < n && s[j].isDigit() && s[j].unicode() < 128) ++j, ++expDigits;
+        if (expDigits > 0) i = j;
+    }
+    return i - from;
+}
+
+bool parseWhole(const QString& text, double* out) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return false;
+    const int len = scanNumber(t, 0);
+    if (len != t.size()) return false;
+    bool ok = false;
+    const double v = t.toDouble(&ok);  // QString::toDouble always uses the C locale
+    if (!ok || !std::isfinite(v)) return false;
+    *out = v;
+    return true;
+}
+
+template <typename T>
+T toWhole(double value) {
+    const double r = roundHalfEven(value);
+    if (!std::isfinite(r) || r < double(std::numeric_limits<T>::min()) ||
+        r > double(std::numeric_limits<T>::max()))
+        throw Abandon{};
+    return static_cast<T>(r);
+}
+
+}  // namespace
+
+double strictNumber(const QString& text) {
+    double v = 0;
+    if (!parseWhole(text, &v)) throw Abandon{};
+    return v;
+}
+
+bool isNumber(const QString& text) {
+    double v = 0;
+    return parseWhole(text, &v);
+}
+
+double leadingNumber(const QString& text) {
+    int start = 0;
+    while (start < text.size() && text[start].isSpace()) ++start;
+    const int len = scanNumber(text, start);
+    if (len == 0) return 0;
+    bool ok = false;
+    const double v = text.mid(start, len).toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0;
+}
+
+QString numberText(double value) {
+    if (value == 0) return QStringLiteral("0");  // also turns -0 into 0
+    QString s = QString::number(value, 'g', 15);
+    return s;
+}
+
+double roundHalfEven(double value) { return std::nearbyint(value); }
+
+uint8_t toU8(double value) { return toWhole<uint8_t>(value); }
+int16_t toI16(double value) { return toWhole<int16_t>(value); }
+int32_t toI32(double value) { return toWhole<int32_t>(value); }
+
+int32_t addI32(int64_t a, int64_t b) {
+    const int64_t r = a + b;
+    if (r < std::numeric_limits<int32_t>::min() || r > std::numeric_limits<int32_t>::max())
+        throw Abandon{};
+    return static_cast<int32_t>(r);
+}
+
+int32_t mulI32(int64_t a, int64_t b) {
+    const int64_t r = a * b;  // operands are 32-bit, so the product fits in 64
+    if (r < std::numeric_limits<int32_t>::min() || r > std::numeric_limits<int32_t>::max())
+        throw Abandon{};
+    return static_cast<int32_t>(r);
+}
+
+}  // namespace ui

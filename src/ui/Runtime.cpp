@@ -1,0 +1,123 @@
+#include "ui/Runtime.h"
+
+namespace ui {
+
+void Form::closeBox() { unloadMe(); }
+void Form::unloadMe() { if (holder_) holder_->unload(); }
+void Form::hideMe() { if (holder_) holder_->hide(); }
+
+HolderBase::HolderBase(Runtime& rt, HolderBase* parent) : rt_(rt), parent_(parent) {
+    rt_.registerHolder(this);
+    if (parent_) parent_->children_.push_back(this);
+}
+
+HolderBase::~HolderBase() = default;
+
+Form& HolderBase::ensure() {
+    if (!form_) {
+        if (parent_) parent_->ensure();  // a child window creates its frame first
+        form_ = make();
+        form_->holder_ = this;
+        Form* f = form_.get();
+        runGuarded([f] { f->load(); });
+        if (!form_) throw Abandon{};  // the load unloaded the window again
+    }
+    return *form_;
+}
+
+void HolderBase::ensureView() {
+    if (!view_ && form_) view_ = rt_.seams.createView(*form_);
+}
+
+void HolderBase::show() {
+    Form& f = ensure();
+    if (parent_) parent_->show();
+    if (!form_) return;
+    f.visible = true;
+    f.modal = false;
+    ensureView();
+    if (view_) { view_->refresh(); view_->showView(); }
+    Form* keep = &f;
+    runGuarded([keep] { keep->gotFocus(); });
+}
+
+void HolderBase::showModal() {
+    Form& f = ensure();
+    f.visible = true;
+    f.modal = true;
+    ensureView();
+    if (view_) view_->refresh();
+    rt_.seams.runModal(f, view_.get());
+}
+
+void HolderBase::hide() {
+    if (!form_) return;
+    form_->visible = false;
+    if (view_) view_->hideView();
+}
+
+bool HolderBase::unload() {
+    if (!form_) return true;
+    Form* f = form_.get();
+    bool ok = true;
+    runGuarded([&] { ok = f->queryUnload(); });
+    if (!ok || form_.get() != f) return false;
+    for (HolderBase* c : children_) c->unload();
+    runGuarded([f] { f->unloadHandler(); });
+    if (form_.get() != f) return true;
+    f->visible = false;
+    f->holder_ = nullptr;
+    if (view_) view_->hideView();
+    rt_.bury(std::move(form_), std::move(view_));
+    return true;
+}
+
+void Runtime::dispatch(const std::function<void()>& handler) {
+    if (ended_) return;
+    struct Depth {
+        int& d;
+        explicit Depth(int& d) : d(d) { ++d; }
+        ~Depth() { --d; }
+    };
+    {
+        Depth guard(depth_);
+        try {
+            handler();
+        } catch (const Abandon&) {
+        } catch (const ProgramEnded&) {
+            if (depth_ > 1) throw;  // unwind to the outermost event
+        }
+    }
+    if (ended_) return;
+    refreshViews();
+    if (depth_ == 0) {
+        deadViews_.clear();
+        deadForms_.clear();
+        if (!quitting_ && allWindowsGone && allWindowsGone()) {
+            quitting_ = true;
+            seams.quit();
+        }
+    }
+}
+
+Answer Runtime::ask(const QString& text, Prompt::Buttons b, Prompt::Icon icon, const QString& title) {
+    refreshViews();  // the player sees what the handler wrote so far
+    return seams.ask(Prompt{text, b, icon, title});
+}
+
+void Runtime::endNow() {
+    ended_ = true;
+    seams.endNow();
+    throw ProgramEnded{};
+}
+
+void Runtime::bury(std::unique_ptr<Form> f, std::unique_ptr<View> v) {
+    if (v) deadViews_.push_back(std::move(v));
+    if (f) deadForms_.push_back(std::move(f));
+}
+
+void Runtime::refreshViews() {
+    for (HolderBase* h : holders_) h->refresh();
+}
+
+}  // namespace ui

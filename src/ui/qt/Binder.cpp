@@ -1,0 +1,128 @@
+#include "ui/qt/Binder.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui::qt {
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+    QLabel::mouseReleaseEvent(e);
+}
+
+PictureBox::PictureBox(Builtin builtin, QWidget* parent) : QFrame(parent), builtin_(std::move(builtin)) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setMinimumSize(202, 192);
+}
+
+void PictureBox::sync(const ui::Picture& p) {
+    if (p.loads == loads_) return;
+    loads_ = p.loads;
+    showBuiltin_ = p.builtin;
+    // Read from disk at every load; a missing or broken file leaves it empty.
+    pixmap_ = p.builtin || p.file.isEmpty() ? QPixmap() : QPixmap(p.file);
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* e) {
+    QFrame::paintEvent(e);
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    if (showBuiltin_ && builtin_) builtin_(painter, area);
+    else if (!pixmap_.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(area, pixmap_);
+    }
+}
+
+Binder::~Binder() {
+    for (const auto& c : connections_) QObject::disconnect(c);
+}
+
+QLabel* Binder::label(QLabel* w, ui::Label& l, const char* name) {
+    w->setObjectName(QString::fromUtf8(name));
+    syncs_.push_back([w, &l] {
+        if (w->text() != l.text()) w->setText(l.text());
+        if (w->isHidden() == l.visible) w->setVisible(l.visible);
+        QPalette pal = w->palette();
+        const QColor c = QColor::fromRgb(l.colour);
+        if (pal.color(QPalette::WindowText) != c) {
+            pal.setColor(QPalette::WindowText, c);
+            w->setPalette(pal);
+        }
+        const int frame = l.border ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame;
+        if (w->frameStyle() != frame) w->setFrameStyle(frame);
+        if (l.fontSize > 0 && w->font().pointSize() != l.fontSize) {
+            QFont f = w->font();
+            f.setPointSize(l.fontSize);
+            w->setFont(f);
+        }
+    });
+    return w;
+}
+
+QPushButton* Binder::button(QPushButton* w, ui::Command& c, const char* name, std::function<void()> click) {
+    w->setObjectName(QString::fromUtf8(name));
+    w->setAutoDefault(false);
+    syncs_.push_back([w, &c] {
+        if (w->text() != c.caption) w->setText(c.caption);
+        w->setEnabled(c.enabled);
+        if (w->isHidden() == c.visible) w->setVisible(c.visible);
+    });
+    if (click) {
+        ui::Runtime* rt = &rt_;
+        connectEvent(QObject::connect(w, &QPushButton::clicked, [rt, click] { rt->dispatch(click); }));
+    }
+    return w;
+}
+
+QAction* Binder::action(QAction* a, ui::Command& c, const char* name, std::function<void()> click) {
+    a->setObjectName(QString::fromUtf8(name));
+    syncs_.push_back([a, &c] {
+        if (a->text() != c.caption) a->setText(c.caption);
+        a->setEnabled(c.enabled);
+    });
+    if (click) {
+        ui::Runtime* rt = &rt_;
+        connectEvent(QObject::connect(a, &QAction::triggered, [rt, click] { rt->dispatch(click); }));
+    }
+    return a;
+}
+
+PictureBox* Binder::picture(PictureBox* w, ui::Picture& p, const char* name) {
+    w->setObjectName(QString::fromUtf8(name));
+    syncs_.push_back([w, &p] { w->sync(p); });
+    return w;
+}
+
+QListWidget* Binder::list(QListWidget* w, ui::ListBox& l, const char* name, std::function<void()> click) {
+    w->setObjectName(QString::fromUtf8(name));
+    syncs_.push_back([w, &l] {
+        QStringList shown;
+        for (int i = 0; i < w->count(); ++i) shown << w->item(i)->text();
+        if (shown != l.items) {
+            w->clear();
+            w->addItems(l.items);
+        }
+        if (w->currentRow() != l.selected) w->setCurrentRow(l.selected);
+    });
+    ui::Runtime* rt = &rt_;
+    connectEvent(QObject::connect(w, &QListWidget::itemClicked, [rt, w, &l, click](QListWidgetItem* item) {
+        rt->dispatch([&] {
+            l.selected = w->row(item);
+            if (click) click();
+        });
+    }));
+    return w;
+}
+
+void Binder::onClick(ClickLabel* w, std::function<void()> click) {
+    ui::Runtime* rt = &rt_;
+    connectEvent(QObject::connect(w, &ClickLabel::clicked, [rt, click] { rt->dispatch(click); }));
+}
+
+void Binder::refresh() {
+    for (auto& s : syncs_) s();
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,68 @@
+#pragma once
+// Binds Qt widgets to a form's plain controls: one line a widget. Drawing
+// follows the controls on every refresh; clicks go through the runtime.
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "ui/Runtime.h"
+
+namespace ui::qt {
+
+// A label that can be clicked (block and floor labels, the report's frames).
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+// A picture area: a bitmap file stretched to fill it, or a built-in drawing.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    using Builtin = std::function<void(QPainter&, const QRect&)>;
+    PictureBox(Builtin builtin, QWidget* parent = nullptr);
+    void sync(const ui::Picture& p);
+protected:
+    void paintEvent(QPaintEvent*) override;
+private:
+    Builtin builtin_;
+    QPixmap pixmap_;
+    bool showBuiltin_ = true;
+    int loads_ = -1;
+};
+
+class Binder {
+public:
+    explicit Binder(ui::Runtime& rt) : rt_(rt) {}
+    ~Binder();
+
+    QLabel* label(QLabel* w, ui::Label& l, const char* name);
+    QPushButton* button(QPushButton* w, ui::Command& c, const char* name, std::function<void()> click);
+    QAction* action(QAction* a, ui::Command& c, const char* name, std::function<void()> click);
+    PictureBox* picture(PictureBox* w, ui::Picture& p, const char* name);
+    QListWidget* list(QListWidget* w, ui::ListBox& l, const char* name, std::function<void()> click);
+    // A click on a clickable widget, run as one event.
+    void onClick(ClickLabel* w, std::function<void()> click);
+    void sync(std::function<void()> f) { syncs_.push_back(std::move(f)); }
+
+    void refresh();
+    ui::Runtime& runtime() { return rt_; }
+
+private:
+    void connectEvent(QMetaObject::Connection c) { connections_.push_back(c); }
+    ui::Runtime& rt_;
+    std::vector<std::function<void()>> syncs_;
+    std::vector<QMetaObject::Connection> connections_;
+};
+
+}  // namespace ui::qt

@@ -1,0 +1,35 @@
+#pragma once
+// The seams as the player meets them: message boxes, Qt windows, a QTimer,
+// the real clock, the executable's folder, and the process ending.
+#include <QTimer>
+#include <map>
+
+#include "ui/Runtime.h"
+
+class Program;
+
+namespace ui::qt {
+
+class QtSeams : public ui::Seams, public ui::Timer::Driver {
+public:
+    void attach(Program* program) { program_ = program; }
+
+    ui::Answer ask(const ui::Prompt& prompt) override;
+    std::unique_ptr<ui::View> createView(ui::Form& form) override;
+    void runModal(ui::Form& form, ui::View* view) override;
+    ui::Timer::Driver* clockDriver() override { return this; }
+    int wallSecond() override;
+    QString programFolder() override;
+    void endNow() override;
+    void quit() override;
+
+    void timerChanged(ui::Timer& t) override;
+    void timerGone(ui::Timer& t) override;
+
+private:
+    QWidget* activeWindow() const;
+    Program* program_ = nullptr;
+    std::map<ui::Timer*, QTimer*> timers_;
+};
+
+}  // namespace ui::qt

@@ -1,0 +1,105 @@
+#include "ui/qt/Views.h"
+
+namespace ui::qt {
+
+DialogWidget::DialogWidget(ui::Runtime& rt, ui::Form& form, QWidget* parent)
+    : QDialog(parent), rt_(rt), form_(form) {
+    setObjectName(QString::fromUtf8(form.name()));
+}
+
+void DialogWidget::closeEvent(QCloseEvent* e) {
+    e->ignore();  // the form decides
+    rt_.dispatch([this] { form_.closeBox(); });
+}
+
+void DialogWidget::reject() {
+    rt_.dispatch([this] { form_.closeBox(); });
+}
+
+DialogView::DialogView(ui::Runtime& rt, ui::Form& form, QWidget* parent)
+    : bind(rt), w_(new DialogWidget(rt, form, parent)), form_(form) {
+    w_->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+DialogView::~DialogView() {
+    w_->hide();
+    w_->deleteLater();
+}
+
+void DialogView::showView() {
+    w_->show();
+    w_->raise();
+    w_->activateWindow();
+}
+
+void DialogView::hideView() {
+    if (w_->waiting) w_->done(0);
+    w_->hide();
+}
+
+void DialogView::refresh() {
+    if (w_->windowTitle() != form_.caption) w_->setWindowTitle(form_.caption);
+    bind.refresh();
+}
+
+void DialogView::exec() {
+    if (!form_.visible) return;
+    w_->waiting = true;
+    w_->setWindowModality(Qt::ApplicationModal);
+    w_->exec();
+    w_->waiting = false;
+}
+
+SubWindow::SubWindow(ui::Runtime& rt, ui::Form& form) : rt_(rt), form_(form) {
+    setObjectName(QString::fromUtf8(form.name()));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void SubWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    rt_.dispatch([this] { form_.closeBox(); });
+}
+
+MdiView::MdiView(ui::Runtime& rt, ui::Form& form, QMdiArea* area)
+    : bind(rt), form_(form), sub_(new SubWindow(rt, form)), body_(new QWidget) {
+    sub_->setWidget(body_);
+    sub_->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::WindowMinimizeButtonHint);
+    if (area) area->addSubWindow(sub_);
+    // A window the player activates gets its focus handler; windows shown by
+    // the game itself ran it already.
+    ui::Runtime* r = &rt;
+    ui::Form* f = &form;
+    QMdiSubWindow* mine = sub_;
+    if (area)
+        focus_ = QObject::connect(area, &QMdiArea::subWindowActivated, [r, f, mine](QMdiSubWindow* w) {
+            if (w == mine && r->depth() == 0) r->dispatch([f] { f->gotFocus(); });
+        });
+}
+
+MdiView::~MdiView() {
+    QObject::disconnect(focus_);
+    if (sub_) {
+        sub_->hide();
+        sub_->deleteLater();
+    }
+}
+
+void MdiView::showView() {
+    if (!sub_) return;
+    sub_->show();
+    if (sub_->mdiArea()) sub_->mdiArea()->setActiveSubWindow(sub_);
+    sub_->raise();
+}
+
+void MdiView::hideView() {
+    if (sub_) sub_->hide();
+}
+
+void MdiView::refresh() {
+    if (!sub_) return;
+    if (sub_->windowTitle() != form_.caption) sub_->setWindowTitle(form_.caption);
+    bind.refresh();
+}
+
+}  // namespace ui::qt

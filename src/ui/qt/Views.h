@@ -1,0 +1,74 @@
+#pragma once
+// The window kinds a form can be drawn in: a dialog, a child of the frame's
+// document area, and the frame itself.
+#include <QCloseEvent>
+#include <QDialog>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+#include "ui/qt/Binder.h"
+
+namespace ui::qt {
+
+// A top-level dialog; modal when its form is shown modally.
+class DialogWidget : public QDialog {
+    Q_OBJECT
+public:
+    DialogWidget(ui::Runtime& rt, ui::Form& form, QWidget* parent);
+    bool waiting = false;
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;  // Esc behaves like the close box
+private:
+    ui::Runtime& rt_;
+    ui::Form& form_;
+};
+
+class DialogView : public ui::View {
+public:
+    DialogView(ui::Runtime& rt, ui::Form& form, QWidget* parent);
+    ~DialogView() override;
+    void showView() override;
+    void hideView() override;
+    void refresh() override;
+    // Runs the dialog's own loop until the form is hidden or unloaded.
+    void exec();
+    QDialog* widget() const { return w_; }
+protected:
+    Binder bind;
+    DialogWidget* w_;
+    ui::Form& form_;
+};
+
+class SubWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    SubWindow(ui::Runtime& rt, ui::Form& form);
+protected:
+    void closeEvent(QCloseEvent* e) override;
+private:
+    ui::Runtime& rt_;
+    ui::Form& form_;
+};
+
+// A child window inside the frame's document area.
+class MdiView : public ui::View {
+public:
+    MdiView(ui::Runtime& rt, ui::Form& form, QMdiArea* area);
+    ~MdiView() override;
+    void showView() override;
+    void hideView() override;
+    void refresh() override;
+    QWidget* body() const { return body_; }
+    QMdiSubWindow* window() const { return sub_; }
+protected:
+    Binder bind;
+    ui::Form& form_;
+    QPointer<SubWindow> sub_;
+    QWidget* body_;
+    QMetaObject::Connection focus_;
+};
+
+}  // namespace ui::qt

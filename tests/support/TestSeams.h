@@ -1,0 +1,113 @@
+#pragma once
+// Scripted seams: expected prompts with their answers, scripted modal
+// windows, a fixed wall-clock second and a fresh program folder per test.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "building/Kivora.h"
+#include "finance/Houkoku.h"
+#include "shell/Main.h"
+#include "shell/Program.h"
+
+class TestSeams : public ui::Seams {
+public:
+    struct Expect {
+        QString text;
+        ui::Answer answer;
+        std::function<void()> whileOpen;  // e.g. ticks that arrive while it waits
+    };
+    std::deque<Expect> prompts;
+    std::vector<ui::Prompt> asked;
+    // Modal windows: what the player does in them, by form name, in order.
+    std::map<std::string, std::deque<std::function<void()>>> modal;
+    std::map<std::string, std::function<void()>> modalDefault;
+    std::vector<std::string> modalShown;
+    int second = 0;
+    bool endedNow = false;
+    bool quitted = false;
+    QTemporaryDir folder;
+
+    void expect(const QString& text, ui::Answer a = ui::Answer::Ok, std::function<void()> w = {}) {
+        prompts.push_back({text, a, std::move(w)});
+    }
+
+    ui::Answer ask(const ui::Prompt& prompt) override {
+        asked.push_back(prompt);
+        if (prompts.empty()) {
+            ADD_FAILURE() << "unexpected prompt: " << prompt.text.toStdString();
+            return ui::Answer::No;
+        }
+        Expect e = prompts.front();
+        prompts.pop_front();
+        EXPECT_EQ(e.text.toStdString(), prompt.text.toStdString());
+        if (e.whileOpen) e.whileOpen();
+        return e.answer;
+    }
+    std::unique_ptr<ui::View> createView(ui::Form&) override { return nullptr; }
+    void runModal(ui::Form& form, ui::View*) override {
+        const std::string name = form.name();
+        modalShown.push_back(name);
+        auto& queue = modal[name];
+        if (!queue.empty()) {
+            auto action = queue.front();
+            queue.pop_front();
+            action();
+        } else if (modalDefault.count(name)) {
+            modalDefault[name]();
+        } else {
+            ADD_FAILURE() << "unscripted modal window: " << name;
+            form.closeBox();
+        }
+    }
+    ui::Timer::Driver* clockDriver() override { return nullptr; }
+    int wallSecond() override { return second; }
+    QString programFolder() override { return folder.path(); }
+    void endNow() override { endedNow = true; }
+    void quit() override { quitted = true; }
+};
+
+// A fresh program on scripted seams, with the player's common moves.
+class GameTest : public ::testing::Test {
+protected:
+    TestSeams seams;
+    Program prog{seams};
+
+    GameTest() {
+        // The report is dismissed by a click on its first frame unless a test says otherwise.
+        seams.modalDefault["Houkoku"] = [this] { prog.houkoku().frame1Click(); };
+    }
+    ~GameTest() override { EXPECT_TRUE(seams.prompts.empty()) << "prompts left unanswered"; }
+
+    void act(const std::function<void()>& f) { prog.dispatch(f); }
+    // Title screen, then "閉じる".
+    void openFrame() {
+        prog.startUp();
+        act([&] { prog.start().command1Click(); });
+    }
+    // "始める", a name, "スタート".
+    void newGame(const QString& name = QStringLiteral("田中")) {
+        seams.modal["Namer"].push_back([this, name] {
+            prog.namer().Text1 = name;
+            prog.namer().command1Click();
+        });
+        act([&] { prog.main().fstaClick(); });
+    }
+    void startGame() {
+        openFrame();
+        newGame();
+    }
+    // Timer events; a stopped or paused clock lets them pass by.
+    void tick(int n = 1) {
+        for (int i = 0; i < n && !prog.ended(); ++i) act([&] { prog.kivora().Timer1.fire(); });
+    }
+    QString money() const { return prog.main.peek()->Okane.text(); }
+    QString date() {
+        auto& k = prog.kivora();
+        return k.Ye.text() + u'/' + k.Mon.text() + u'/' + k.We.text();
+    }
+};
