@@ -72,7 +72,7 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     barButton->setFlat(true);
     barButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     lay->addWidget(barButton, 1);
-    bind.label(new QLabel, m.Okane, "Okane");
+    bind.label(new QLabel(strip), m.Okane, "Okane");  // hidden: the money as text
     QFont money = strip->font();
     money.setPointSize(14);
     money.setBold(true);

@@ -46,7 +46,7 @@ void HolderBase::showModal() {
     f.visible = true;
     f.modal = true;
     ensureView();
-    if (view_) view_->refresh();
+    rt_.refreshViews();  // what the handler wrote so far shows behind the dialog
     rt_.seams.runModal(f, view_.get());
 }
 

@@ -12,7 +12,10 @@
 #include "building/Kivora.h"
 #include "finance/Houkoku.h"
 #include "shell/Main.h"
+#include "shell/Namer.h"
 #include "shell/Program.h"
+#include "shell/Start.h"
+#include "town/Game.h"
 
 class TestSeams : public ui::Seams {
 public:
@@ -100,6 +103,7 @@ protected:
     void startGame() {
         openFrame();
         newGame();
+        seams.modalShown.clear();
     }
     // Timer events; a stopped or paused clock lets them pass by.
     void tick(int n = 1) {

@@ -1,0 +1,86 @@
+// The real Qt views, offscreen: widgets carry their control names, show their
+// controls and forward clicks to the forms.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "building/Kivora.h"
+#include "shell/Main.h"
+#include "shell/Program.h"
+#include "ui/qt/QtSeams.h"
+
+namespace {
+
+QWidget* topLevel(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible()) return w;
+    return nullptr;
+}
+
+template <typename T>
+T* find(QWidget* in, const char* name) {
+    return in ? in->findChild<T*>(QString::fromUtf8(name)) : nullptr;
+}
+
+}  // namespace
+
+TEST(Views, TitleFrameNameDialogAndBuildingWindow) {
+    ui::qt::QtSeams seams;
+    Program program(seams);
+    seams.attach(&program);
+    program.startUp();
+
+    QWidget* start = topLevel(QStringLiteral("Start"));
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(start->windowTitle(), QStringLiteral("Form1"));
+    EXPECT_EQ(find<QLabel>(start, "Label1")->text(), QStringLiteral("ルーミエ"));
+    QTest::mouseClick(find<QPushButton>(start, "Command1"), Qt::LeftButton);
+
+    QWidget* frame = topLevel(QStringLiteral("Main"));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("0"));
+    EXPECT_FALSE(find<QPushButton>(frame, "Command3")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(frame, "Command6")->isEnabled());
+    EXPECT_EQ(find<QLabel>(frame, "Simo")->text(), QStringLiteral("円"));
+    EXPECT_TRUE(find<QLabel>(frame, "Okane")->isHidden());
+
+    // The name dialog runs its own loop: type a name and press "スタート" in it.
+    QTimer::singleShot(0, [] {
+        QWidget* namer = QApplication::activeModalWidget();
+        ASSERT_NE(namer, nullptr);
+        EXPECT_EQ(namer->objectName(), QStringLiteral("Namer"));
+        QTest::keyClicks(find<QLineEdit>(namer, "Text1"), QStringLiteral("Yamada"));
+        QTest::mouseClick(find<QPushButton>(namer, "Command1"), Qt::LeftButton);
+    });
+    frame->findChild<QAction*>(QStringLiteral("FSta"))->trigger();
+
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Yamada社長 - 行動中"));
+    EXPECT_EQ(find<QLabel>(frame, "OkaneH")->text(), QStringLiteral("100"));
+    EXPECT_EQ(find<QLabel>(frame, "Simo")->text(), QStringLiteral(",000,000円"));
+    EXPECT_TRUE(find<QPushButton>(frame, "Command4")->isEnabled());
+    QLabel* block = find<QLabel>(frame, "Label1_0");
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block->text(), QStringLiteral("1～10階"));
+    EXPECT_EQ(find<QLabel>(frame, "Ye")->text(), QStringLiteral("1"));
+
+    // A click on a block lists its floors; the pause button pauses.
+    QTest::mouseClick(block, Qt::LeftButton);
+    EXPECT_EQ(find<QLabel>(frame, "Label2_2")->text(), QStringLiteral("3階"));
+    QTest::mouseClick(find<QPushButton>(frame, "Command4"), Qt::LeftButton);
+    EXPECT_EQ(find<QPushButton>(frame, "Command4")->text(), QStringLiteral("開始"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Yamada社長 - 停止中"));
+    EXPECT_FALSE(program.kivora().Timer1.enabled());
+
+    // A floor opens the browser with its picture.
+    QTest::mouseClick(find<QLabel>(frame, "Label2_1"), Qt::LeftButton);
+    EXPECT_EQ(find<QLabel>(frame, "Dansu")->text(), QStringLiteral("2"));
+    EXPECT_NE(find<QWidget>(frame, "Naisou"), nullptr);
+    EXPECT_NE(find<QPushButton>(frame, "追加"), nullptr);
+}
