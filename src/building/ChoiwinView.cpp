@@ -52,6 +52,7 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     buttons->addWidget(bind.button(new QPushButton, c.Command1, "Command1", [&c] { c.command1Click(); }), 1, 1);
     lay->addLayout(buttons);
     sub_->resize(300, 380);
+    sub_->move(780, 0);
 }
 
 }  // namespace building

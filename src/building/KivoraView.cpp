@@ -72,6 +72,7 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
     columns->addWidget(right, 3);
     lay->addLayout(columns, 1);
     sub_->resize(460, 560);
+    sub_->move(0, 0);
 }
 
 }  // namespace building

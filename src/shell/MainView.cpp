@@ -25,7 +25,7 @@ private:
 MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMdiArea) {
     Main& m = p.main();
     w_->setObjectName(QStringLiteral("Main"));
-    w_->resize(1000, 720);
+    w_->resize(1100, 720);
     area_->setObjectName(QStringLiteral("MdiArea"));
     area_->setBackground(QColor(0x80, 0x80, 0x80));
     w_->setCentralWidget(area_);

@@ -51,6 +51,7 @@ GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
     frame(g.Frame2, "Frame2", 8, 12);
     lay->addStretch(1);
     sub_->resize(300, 470);
+    sub_->move(470, 0);
 }
 
 }  // namespace town
