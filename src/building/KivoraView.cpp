@@ -27,8 +27,9 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
         w->setFont(f);
         dl->addWidget(w);
     };
-    bind.label(new QLabel, k.Label3, "Label3")->hide();  // its words stand between the numbers
-    bind.sync([] {});
+    // The frame text's words are drawn between the numbers instead.
+    QLabel* frameText = bind.label(new QLabel(date), k.Label3, "Label3");
+    bind.sync([frameText] { frameText->hide(); });
     part(bind.label(new QLabel, k.Ye, "Ye"), bold);
     part(new QLabel(QStringLiteral("年目")), plain);
     part(bind.label(new QLabel, k.Mon, "Mon"), bold);
