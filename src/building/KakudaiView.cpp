@@ -30,14 +30,13 @@ KakudaiView::KakudaiView(Program& p, QWidget* owner) : DialogView(p, p.kakudai()
     // The price stands in the wide blanks of the sentence.
     auto* price = new QHBoxLayout;
     // The sentence's words are drawn around the price instead.
-    QLabel* sentence = bind.label(new QLabel(w_), k.Label3, "Label3");
+    bind.drawnElsewhere(new QLabel(w_), k.Label3, "Label3");
     price->addWidget(new QLabel(QStringLiteral("費用は")));
     QLabel* hiyou = bind.label(new QLabel, k.Hiyou, "Hiyou");
     hiyou->setFont(big);
     price->addWidget(hiyou);
     price->addWidget(new QLabel(QStringLiteral("億円です")));
     price->addStretch(1);
-    bind.sync([sentence] { sentence->hide(); });
     lay->addLayout(price);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

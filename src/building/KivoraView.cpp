@@ -28,8 +28,7 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
         dl->addWidget(w);
     };
     // The frame text's words are drawn between the numbers instead.
-    QLabel* frameText = bind.label(new QLabel(date), k.Label3, "Label3");
-    bind.sync([frameText] { frameText->hide(); });
+    bind.drawnElsewhere(new QLabel(date), k.Label3, "Label3");
     part(bind.label(new QLabel, k.Ye, "Ye"), bold);
     part(new QLabel(QStringLiteral("年目")), plain);
     part(bind.label(new QLabel, k.Mon, "Mon"), bold);

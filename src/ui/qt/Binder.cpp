@@ -61,6 +61,15 @@ QLabel* Binder::label(QLabel* w, ui::Label& l, const char* name) {
     return w;
 }
 
+QLabel* Binder::drawnElsewhere(QLabel* w, ui::Label& l, const char* name) {
+    w->setObjectName(QString::fromUtf8(name));
+    w->hide();
+    syncs_.push_back([w, &l] {
+        if (w->text() != l.text()) w->setText(l.text());
+    });
+    return w;
+}
+
 QPushButton* Binder::button(QPushButton* w, ui::Command& c, const char* name, std::function<void()> click) {
     w->setObjectName(QString::fromUtf8(name));
     w->setAutoDefault(false);

@@ -47,6 +47,9 @@ public:
     ~Binder();
 
     QLabel* label(QLabel* w, ui::Label& l, const char* name);
+    // A label whose words the view draws some other way: it keeps its name and
+    // text but is never shown.
+    QLabel* drawnElsewhere(QLabel* w, ui::Label& l, const char* name);
     QPushButton* button(QPushButton* w, ui::Command& c, const char* name, std::function<void()> click);
     QAction* action(QAction* a, ui::Command& c, const char* name, std::function<void()> click);
     PictureBox* picture(PictureBox* w, ui::Picture& p, const char* name);
