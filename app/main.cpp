@@ -1,6 +1,7 @@
 // ルーミエ: starts Qt and the game, nothing else.
 #include <QApplication>
 
+#include "ViewFactory.h"
 #include "shell/Program.h"
 #include "ui/qt/QtSeams.h"
 
@@ -10,7 +11,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it is over
     ui::qt::QtSeams seams;
     Program program(seams);
-    seams.attach(&program);
+    app::wire(seams, program);
     program.startUp();
     return app.exec();
 }

@@ -30,3 +30,8 @@ rumie_build() { # $1 = build dir, $2 = build type
     cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" >/dev/null
     cmake --build "$1" -j"$(nproc)"
 }
+
+# Where a build leaves the program: everything it reads lies beside it.
+rumie_exe() { # $1 = build dir
+    echo "$1/bin/rumie"
+}

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "ViewFactory.h"
 #include "building/Kivora.h"
 #include "shell/Main.h"
 #include "shell/Program.h"
@@ -34,7 +35,7 @@ T* find(QWidget* in, const char* name) {
 TEST(Views, TitleFrameNameDialogAndBuildingWindow) {
     ui::qt::QtSeams seams;
     Program program(seams);
-    seams.attach(&program);
+    app::wire(seams, program);
     program.startUp();
 
     QWidget* start = topLevel(QStringLiteral("Start"));

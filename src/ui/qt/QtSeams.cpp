@@ -1,27 +1,19 @@
 #include "ui/qt/QtSeams.h"
+#include "ui/qt/Views.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QTime>
 #include <unistd.h>
-
-#include "building/ChoicView.h"
-#include "building/ChoiwinView.h"
-#include "building/KakudaiView.h"
-#include "building/KivoraView.h"
-#include "finance/HoukokuView.h"
-#include "shell/MainView.h"
-#include "shell/NamerView.h"
-#include "shell/StartView.h"
-#include "town/GameView.h"
 
 namespace ui::qt {
 
 QWidget* QtSeams::activeWindow() const {
     if (QWidget* w = QApplication::activeModalWidget()) return w;
     if (QWidget* w = QApplication::activeWindow()) return w;
-    if (program_ && program_->main.view())
-        return static_cast<shell::MainView*>(program_->main.view())->widget();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(w) && w->isVisible()) return w;
     return nullptr;
 }
 
@@ -45,21 +37,7 @@ ui::Answer QtSeams::ask(const ui::Prompt& prompt) {
 }
 
 std::unique_ptr<ui::View> QtSeams::createView(ui::Form& form) {
-    Program& p = *program_;
-    const QByteArray name = form.name();
-    auto* mainView = static_cast<shell::MainView*>(p.main.view());
-    QWidget* owner = mainView ? mainView->widget() : nullptr;
-    QMdiArea* area = mainView ? mainView->area() : nullptr;
-    if (name == "Main") return std::make_unique<shell::MainView>(p);
-    if (name == "Start") return std::make_unique<shell::StartView>(p, owner);
-    if (name == "Namer") return std::make_unique<shell::NamerView>(p, owner);
-    if (name == "Kivora") return std::make_unique<building::KivoraView>(p, area);
-    if (name == "Game") return std::make_unique<town::GameView>(p, area);
-    if (name == "Choiwin") return std::make_unique<building::ChoiwinView>(p, area);
-    if (name == "Houkoku") return std::make_unique<finance::HoukokuView>(p, owner);
-    if (name == "Choic") return std::make_unique<building::ChoicView>(p, owner);
-    if (name == "Kakudai") return std::make_unique<building::KakudaiView>(p, owner);
-    return nullptr;
+    return views_ ? views_(form) : nullptr;
 }
 
 void QtSeams::runModal(ui::Form& form, ui::View* view) {
@@ -87,7 +65,7 @@ void QtSeams::timerChanged(ui::Timer& t) {
         q->setTimerType(Qt::PreciseTimer);
         ui::Timer* timer = &t;
         QObject::connect(q, &QTimer::timeout, [this, timer] {
-            if (program_) program_->dispatch([timer] { timer->fire(); });
+            if (runtime_) runtime_->dispatch([timer] { timer->fire(); });
         });
     }
     if (!t.running()) q->stop();

@@ -2,17 +2,21 @@
 // The seams as the player meets them: message boxes, Qt windows, a QTimer,
 // the real clock, the executable's folder, and the process ending.
 #include <QTimer>
+#include <functional>
 #include <map>
 
 #include "ui/Runtime.h"
-
-class Program;
 
 namespace ui::qt {
 
 class QtSeams : public ui::Seams, public ui::Timer::Driver {
 public:
-    void attach(Program* program) { program_ = program; }
+    // Which view draws a form is the program's business, not the runtime's.
+    using ViewFactory = std::function<std::unique_ptr<ui::View>(ui::Form&)>;
+    void attach(ui::Runtime* runtime, ViewFactory views) {
+        runtime_ = runtime;
+        views_ = std::move(views);
+    }
 
     ui::Answer ask(const ui::Prompt& prompt) override;
     std::unique_ptr<ui::View> createView(ui::Form& form) override;
@@ -28,7 +32,8 @@ public:
 
 private:
     QWidget* activeWindow() const;
-    Program* program_ = nullptr;
+    ui::Runtime* runtime_ = nullptr;
+    ViewFactory views_;
     std::map<ui::Timer*, QTimer*> timers_;
 };
 

@@ -1,0 +1,37 @@
+#include "ViewFactory.h"
+
+#include "building/ChoicView.h"
+#include "building/ChoiwinView.h"
+#include "building/KakudaiView.h"
+#include "building/KivoraView.h"
+#include "finance/HoukokuView.h"
+#include "shell/MainView.h"
+#include "shell/NamerView.h"
+#include "shell/StartView.h"
+#include "town/GameView.h"
+#include "ui/qt/QtSeams.h"
+
+namespace app {
+
+std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
+    const QByteArray name = form.name();
+    auto* mainView = static_cast<shell::MainView*>(p.main.view());
+    QWidget* owner = mainView ? mainView->widget() : nullptr;
+    QMdiArea* area = mainView ? mainView->area() : nullptr;
+    if (name == "Main") return std::make_unique<shell::MainView>(p);
+    if (name == "Start") return std::make_unique<shell::StartView>(p, owner);
+    if (name == "Namer") return std::make_unique<shell::NamerView>(p, owner);
+    if (name == "Kivora") return std::make_unique<building::KivoraView>(p, area);
+    if (name == "Game") return std::make_unique<town::GameView>(p, area);
+    if (name == "Choiwin") return std::make_unique<building::ChoiwinView>(p, area);
+    if (name == "Houkoku") return std::make_unique<finance::HoukokuView>(p, owner);
+    if (name == "Choic") return std::make_unique<building::ChoicView>(p, owner);
+    if (name == "Kakudai") return std::make_unique<building::KakudaiView>(p, owner);
+    return nullptr;
+}
+
+void wire(ui::qt::QtSeams& seams, Program& p) {
+    seams.attach(&p, [&p](ui::Form& form) { return makeView(p, form); });
+}
+
+}  // namespace app
