@@ -4,9 +4,9 @@ namespace building {
 
 namespace {
 const TenantKind kKinds[] = {
-    {1, u"ホテル", u"\\hotel.bmp", u"2", 200, 30},
-    {2, u"レストラン", u"\\restaurant.bmp", u"0.5", 50, 30},
-    {3, u"会社", u"\\office.bmp", u"1.5", 150, 10},
+    {1, u"ホテル", u"\\hotel.bmp", u"2", 200, 30, 3000},
+    {2, u"レストラン", u"\\restaurant.bmp", u"0.5", 50, 30, 1000},
+    {3, u"会社", u"\\office.bmp", u"1.5", 150, 10, 2000},
 };
 }  // namespace
 

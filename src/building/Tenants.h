@@ -11,6 +11,7 @@ struct TenantKind {
     const char16_t* price;    // in 億円, as shown
     int cost;                 // in millions of yen, added to the pending cost
     int employees;
+    int rent;                 // in 万円, earned at every month end
 };
 
 // Codes 1..3; null for any other code.

@@ -1,9 +1,11 @@
 // The month-end settlement: town growth, the month's accounts, the report,
 // the booking, the loans and the turn of the year.
 #include "building/Kivora.h"
+#include "building/Tenants.h"
 #include "finance/Houkoku.h"
 #include "shell/Main.h"
 #include "shell/Program.h"
+#include "sim/Accounts.h"
 #include "sim/Clock.h"
 #include "sim/Loans.h"
 #include "town/Game.h"
@@ -12,15 +14,10 @@ namespace sim {
 
 namespace {
 
-constexpr int kBaseIncome = 1000;
-constexpr int kSalary = 30;
-constexpr int kUpkeep = 100;
-constexpr int kConstruction = 100;
-
+// The rent of the floor's tenant; a vacant floor or an unknown code earns nothing.
 int floorIncome(const QString& code) {
-    if (code == u"1") return 3000;
-    if (code == u"2") return 1000;
-    if (code == u"3") return 2000;
+    for (int c = 1; c <= 3; ++c)
+        if (code == QString::number(c)) return building::tenantByCode(c)->rent;
     return 0;
 }
 
@@ -30,13 +27,13 @@ void townGrowth(Program& p) {
     const int kaku = g.Kaku;
     if (kaku == 1 || kaku == 2) {
         const double apart = g.Apart.number();
-        if (g.Pop.number() - 800 * apart > 2000) {
+        if (g.Pop.number() - kPeoplePerApartment * apart > kGrowthMargin) {
             g.Apart.setNumber(apart + 1);
             p.ask(QStringLiteral("マンションが建ちました"));
         }
     } else if (kaku == 3) {
         const double buildings = g.CBuil.number();
-        if (g.Pop.number() - 1500 * buildings > 2000) {
+        if (g.Pop.number() - kPeoplePerBuilding * buildings > kGrowthMargin) {
             g.CBuil.setNumber(buildings + 1);
             p.ask(QStringLiteral("他社のビルが建ちました"));
         }

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "town/Ladders.h"
+
 namespace town {
 
 namespace {
@@ -12,27 +14,9 @@ const char16_t* const kUnits[12] = {u"人", u"", u"戸", u"施設", u"場", u"�
                                    u"塔", u"",   u"階", u"人",   u"",   u""};
 }  // namespace
 
-QString gradeFor(double p) {
-    if (p < 0) return {};
-    if (p <= 2000) return QStringLiteral("村");
-    if (p <= 5000) return QStringLiteral("町");
-    if (p <= 10000) return QStringLiteral("街");
-    if (p <= 50000) return QStringLiteral("地方都市");
-    if (p <= 120000) return QStringLiteral("都市");
-    if (p <= 1000000) return QStringLiteral("県庁");
-    return QStringLiteral("首都");
-}
+QString gradeFor(double population) { return climb(kGrades, population); }
 
-QString rankFor(double e) {
-    if (e < 0) return {};
-    if (e <= 100) return QStringLiteral("F");
-    if (e <= 250) return QStringLiteral("E");
-    if (e <= 500) return QStringLiteral("D");
-    if (e <= 1000) return QStringLiteral("C");
-    if (e <= 1700) return QStringLiteral("B");
-    if (e <= 2500) return QStringLiteral("A");
-    return QStringLiteral("S");
-}
+QString rankFor(double employees) { return climb(kRanks, employees); }
 
 Game::Game(Program& p) : ui::Form(p), p(p) {
     caption = QStringLiteral("街&ビル");
