@@ -13,7 +13,7 @@ ChoicView::ChoicView(Program& p, QWidget* owner) : DialogView(p, p.choic(), owne
     auto* grid = new QGridLayout(w_);
     auto* preview = bind.picture(new ui::qt::PictureBox(drawChooseHint), c.Ex, "Ex");
     grid->addWidget(preview, 0, 0, 2, 1);
-    auto* list = bind.list(new QListWidget, c.Na, "Na", [&c] { c.naClick(); });
+    auto* list = bind.list(new ui::qt::ListBoxWidget, c.Na, "Na", [&c] { c.naClick(); });
     QFont f = list->font();
     f.setPointSize(14);
     list->setFont(f);

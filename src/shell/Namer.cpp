@@ -7,19 +7,29 @@
 
 namespace shell {
 
+bool fitsOneSaveLine(const QString& text) {
+    for (QChar c : text) {
+        const auto cat = c.category();
+        if (cat == QChar::Other_Control || cat == QChar::Separator_Line ||
+            cat == QChar::Separator_Paragraph)
+            return false;
+    }
+    return true;
+}
+
 void Namer::command1Click() {
     if (Text1.isEmpty()) {
         p.ask(QStringLiteral("名前を入れてください"));
         return;
     }
-    // The save file holds the name in code page 932; a name it cannot hold
-    // would be lost on saving, so it is refused here like the empty one.
-    if (!state::cp932CanHold(Text1)) {
+    // The save file holds the name as one line of code page 932: a name it
+    // cannot hold, or one that would break the line, is refused here.
+    const QString name = state::toCp932LookAlikes(Text1);
+    if (!fitsOneSaveLine(name) || !state::cp932CanHold(name)) {
         p.ask(QStringLiteral("名前に使えない文字が含まれています"));
         return;
     }
     Program& prog = p;
-    const QString name = Text1;
     prog.restartClock();
     prog.state.Player = ui::Variant::text(name);
     prog.main().caption = prog.state.Player.toText() + QStringLiteral("社長 - 行動中");
@@ -39,6 +49,10 @@ void openingPosition(Program& p) {
             p.main.show();
         }
     }
+    // Nothing of an old game carries over: no tenants, loans, picked floor
+    // or unpaid construction.
+    s.clearForNewGame();
+    if (p.kivora.exists()) p.kivora().コスト = 0;
     p.game().Zyuu.setText(QStringLiteral("1000"));
     p.game().Apart.setText(QStringLiteral("0"));
     p.game().Kouz.setText(QStringLiteral("1"));

@@ -19,6 +19,9 @@ private:
     Program& p;
 };
 
+// Does the text hold nothing that would break a line of the save file?
+bool fitsOneSaveLine(const QString& text);
+
 // Puts the whole game into its opening position (after the name is taken).
 void openingPosition(Program& p);
 

@@ -13,7 +13,8 @@ NamerView::NamerView(Program& p, QWidget* owner) : DialogView(p, p.namer(), owne
     lay->addWidget(bind.label(new QLabel, n.Label1, "Label1"));
     auto* text = new QLineEdit;
     text->setObjectName(QStringLiteral("Text1"));
-    QObject::connect(text, &QLineEdit::textEdited, [&n](const QString& s) { n.Text1 = s; });
+    // Every change counts, typed or set by an input method or a screen reader.
+    QObject::connect(text, &QLineEdit::textChanged, [&n](const QString& s) { n.Text1 = s; });
     bind.sync([text, &n] { if (text->text() != n.Text1) text->setText(n.Text1); });
     lay->addWidget(text);
     auto* start = bind.button(new QPushButton, n.Command1, "Command1", [&n] { n.command1Click(); });

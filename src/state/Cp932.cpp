@@ -19,6 +19,23 @@ QString fromCp932(const QByteArray& bytes) {
     return dec.decode(bytes);
 }
 
+QString toCp932LookAlikes(const QString& text) {
+    static constexpr struct { char16_t from, to; } kSwaps[] = {
+        {u'\u301C', u'\uFF5E'},  // wave dash → fullwidth tilde
+        {u'\u2212', u'\uFF0D'},  // minus sign → fullwidth hyphen-minus
+        {u'\u2016', u'\u2225'},  // double vertical line → parallel to
+        {u'\u00A2', u'\uFFE0'},  // cent sign
+        {u'\u00A3', u'\uFFE1'},  // pound sign
+        {u'\u00AC', u'\uFFE2'},  // not sign
+        {u'\u2014', u'\u2015'},  // em dash → horizontal bar
+    };
+    QString out = text;
+    for (QChar& c : out)
+        for (const auto& s : kSwaps)
+            if (c.unicode() == s.from) c = QChar(s.to);
+    return out;
+}
+
 bool cp932CanHold(const QString& text) {
     QStringEncoder enc(kCodec);
     if (!enc.isValid()) return false;

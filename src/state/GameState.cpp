@@ -16,4 +16,11 @@ void GameState::setCkai(int index, const QString& text) {
 
 uint8_t GameState::code(int index) const { return KaiTable[slot(index)]; }
 
+void GameState::clearForNewGame() {
+    KaiTable.fill(0);
+    M1ye = M1mo = M2ye = M2mo = M3ye = M3mo = M4ye = M4mo = M5ye = M5mo = 0;
+    CK = 0;
+    CF.clear();
+}
+
 }  // namespace state

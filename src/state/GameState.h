@@ -42,6 +42,8 @@ public:
     // Any other index abandons the running handler.
     QString Ckai(int index) const;
     void setCkai(int index, const QString& text);
+    // What a later new game must not inherit: floor codes, loans, the picked floor.
+    void clearForNewGame();
     // The code itself, for code that needs no text round trip.
     uint8_t code(int index) const;
 

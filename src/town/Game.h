@@ -43,6 +43,8 @@ public:
     void Change();
     void P();
     void gotFocus() override;
+    // The panel's labels are the town's counters: its close box only hides it.
+    void closeBox() override { hideMe(); }
     void label9Click() {}
     void label10Click() {}
 

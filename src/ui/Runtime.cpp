@@ -16,6 +16,8 @@ HolderBase::~HolderBase() = default;
 Form& HolderBase::ensure() {
     if (!form_) {
         if (parent_) parent_->ensure();  // a child window creates its frame first
+        // The frame's load may already have created this very window.
+        if (form_) return *form_;
         form_ = make();
         form_->holder_ = this;
         Form* f = form_.get();

@@ -160,6 +160,36 @@ TEST_F(BuildingTest, HotelOnAVacantFloor) {
     EXPECT_TRUE(seams.endedNow);
 }
 
+TEST_F(BuildingTest, ARestaurantCostsHalfAnOkuAndEarnsAThousandAMonth) {
+    startGame();
+    openFloor(2);
+    seams.expect(QStringLiteral("本当にいいですか？"), Answer::Yes);
+    tenant([](building::Choic& c) {
+        pick(c, 1);
+        EXPECT_EQ(c.価格.text(), QStringLiteral("0.5"));
+        c.command1Click();
+    });
+    EXPECT_EQ(k().コスト, 50);
+    EXPECT_EQ(prog.game().Zyuugyou.text(), QStringLiteral("40"));
+    seams.modal["Houkoku"].push_back([this] {
+        auto& h = prog.houkoku();
+        EXPECT_EQ(h.Syunyu.text(), QStringLiteral("2000"));  // 1000 base + 1000 rent
+        EXPECT_EQ(h.Keihi.text(), QStringLiteral("1200"));
+        EXPECT_EQ(h.Other.text(), QStringLiteral("5000"));   // 5000 万円 of fitting-out
+        EXPECT_EQ(h.Gou.text(), QStringLiteral("-4500"));
+        h.frame1Click();
+    });
+    tick(405);
+    EXPECT_EQ(prog.main().Okane.text(), QStringLiteral("55"));
+    seams.modal["Houkoku"].push_back([this] {
+        EXPECT_EQ(prog.houkoku().Syunyu.text(), QStringLiteral("2000"));  // the rent again
+        EXPECT_EQ(prog.houkoku().Other.text(), QStringLiteral("0"));      // paid once
+        prog.houkoku().frame1Click();
+    });
+    tick(404);
+    EXPECT_EQ(prog.main().Okane.text(), QStringLiteral("60"));
+}
+
 TEST_F(BuildingTest, PricesOfTheOtherKindsAndNoThenCancel) {
     startGame();
     openFloor(3);

@@ -83,6 +83,10 @@ TEST_F(ReportTest, BalanceIsBlackOrRed) {
     EXPECT_EQ(h2.An.text(), QStringLiteral("-300"));
     EXPECT_EQ(h2.An.colour, 0xFF0000u);
     act([&] { prog.houkoku.unload(); });
+    auto& h3 = report("5", -500);  // nothing left is still black
+    EXPECT_EQ(h3.An.text(), QStringLiteral("0"));
+    EXPECT_EQ(h3.An.colour, 0x000000u);
+    act([&] { prog.houkoku.unload(); });
     EXPECT_EQ(report("12.34", 1).Syozi.text(), QStringLiteral("1234"));
 }
 

@@ -78,6 +78,26 @@ TEST_F(ShellTest, NamesTheDialogRefusesAndAccepts) {
     EXPECT_EQ(prog.kivora().Timer1.interval(), 50);
 }
 
+TEST_F(ShellTest, LookAlikesAreTakenInTheirSavableFormAndLineBreakersRefused) {
+    openFrame();
+    for (const char16_t* bad : {u"山田\n太郎", u"a\tb", u"x\u2028y", u"\u0007"})
+        seams.expect(QStringLiteral("名前に使えない文字が含まれています"));
+    seams.modal["Namer"].push_back([this] {
+        auto& n = prog.namer();
+        for (const char16_t* bad : {u"山田\n太郎", u"a\tb", u"x\u2028y", u"\u0007"}) {
+            n.Text1 = QString::fromUtf16(bad);
+            n.command1Click();
+            EXPECT_TRUE(prog.namer.exists());
+        }
+        n.Text1 = QString::fromUtf16(u"〜−‖¢£¬—太郎");
+        n.command1Click();
+    });
+    act([&] { prog.main().fstaClick(); });
+    const QString mapped = QString::fromUtf16(u"～－∥￠￡￢―太郎");
+    EXPECT_EQ(prog.state.Player, ui::Variant::text(mapped));
+    EXPECT_EQ(prog.main().caption, mapped + QStringLiteral("社長 - 行動中"));
+}
+
 TEST_F(ShellTest, ADigitNameStaysTextWithItsZeros) {
     openFrame();
     newGame(QStringLiteral("007"));
@@ -197,4 +217,41 @@ TEST_F(ShellTest, SecondGameAnsweredNoRunsAMonthEndWhenTheMonthDiffers) {
     EXPECT_EQ(prog.main().caption, QStringLiteral("鈴木社長 - 行動中"));
     EXPECT_EQ(prog.main().Command4.caption, QStringLiteral("開始"));  // still paused
     EXPECT_FALSE(prog.kivora().Timer1.enabled());
+    // The tick counter starts again: the new game's first week is a full one.
+    EXPECT_EQ(prog.kivora().Label4.text(), QStringLiteral("0"));
+    act([&] { prog.main().command4Click(); });
+    tick(101);
+    EXPECT_EQ(date(), QStringLiteral("1/4/1"));
+    tick(1);
+    EXPECT_EQ(date(), QStringLiteral("1/4/2"));
+}
+
+// Whichever way the old game's frame question is answered, nothing of it
+// lingers: no tenant paying rent, no loan, no picked floor, no unpaid work.
+TEST_F(ShellTest, ANewGameClearsWhatTheOldGameLeft) {
+    for (Answer answer : {Answer::Yes, Answer::No}) {
+        SCOPED_TRACE(answer == Answer::Yes ? "Yes" : "No");
+        startGame();
+        prog.state.setCkai(2, QStringLiteral("1"));
+        prog.state.setCkai(10, QStringLiteral("3"));
+        prog.state.M2ye = 4;
+        prog.state.M2mo = 4;
+        prog.state.CK = 10;
+        prog.state.CF = QStringLiteral("屋上");
+        prog.kivora().コスト = 150;
+        seams.expect(QStringLiteral("終了しますか？"), answer);
+        newGame(QStringLiteral("鈴木"));
+        for (int i = 1; i <= 100; ++i) EXPECT_EQ(prog.state.Ckai(i), QStringLiteral("0")) << i;
+        EXPECT_EQ(prog.state.M2ye, 0);
+        EXPECT_EQ(prog.state.M2mo, 0);
+        EXPECT_EQ(prog.state.CK, 0);
+        EXPECT_TRUE(prog.state.CF.isEmpty());
+        EXPECT_EQ(prog.kivora().コスト, 0);
+        EXPECT_EQ(prog.game().Kaisya.text(), QStringLiteral("0"));
+        tick(405);  // the first month earns only the base income
+        EXPECT_EQ(prog.main().Okane.text(), QStringLiteral("104"));
+        seams.expect(QStringLiteral("終了しますか？"), Answer::Yes);
+        act([&] { prog.main.unload(); });
+        prog.start.unload();
+    }
 }

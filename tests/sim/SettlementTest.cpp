@@ -104,6 +104,21 @@ TEST_F(SettlementTest, OtherBuildingsAndTheDrawBySecond) {
     EXPECT_EQ(prog.game().Apart.text(), QStringLiteral("1"));
 }
 
+TEST_F(SettlementTest, OtherBuildingsNeedMoreThanTheMarginExactly) {
+    startGame();
+    seams.second = 18;  // draw 3
+    setPopulation(3500);  // 3500 - 1500 × 1 = 2000: not above
+    monthEnd();
+    EXPECT_EQ(prog.game().CBuil.text(), QStringLiteral("1"));
+    setPopulation(3501);
+    seams.expect(QStringLiteral("他社のビルが建ちました"));
+    monthEnd();
+    EXPECT_EQ(prog.game().CBuil.text(), QStringLiteral("2"));
+    setPopulation(5000);  // 5000 - 1500 × 2 = 2000 again
+    monthEnd();
+    EXPECT_EQ(prog.game().CBuil.text(), QStringLiteral("2"));
+}
+
 TEST_F(SettlementTest, LoadingGuardSkipsTheAccountsButTurnsTheYear) {
     startGame();
     prog.kivora().コスト = 50;

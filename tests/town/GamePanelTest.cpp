@@ -1,29 +1,6 @@
 #include "support/TestSeams.h"
 #include "town/Game.h"
 
-TEST(Grades, Boundaries) {
-    using town::gradeFor;
-    EXPECT_EQ(gradeFor(0), QStringLiteral("村"));
-    EXPECT_EQ(gradeFor(1500), QStringLiteral("村"));
-    EXPECT_EQ(gradeFor(2000), QStringLiteral("村"));
-    EXPECT_EQ(gradeFor(2001), QStringLiteral("町"));
-    EXPECT_EQ(gradeFor(5001), QStringLiteral("街"));
-    EXPECT_EQ(gradeFor(10001), QStringLiteral("地方都市"));
-    EXPECT_EQ(gradeFor(50001), QStringLiteral("都市"));
-    EXPECT_EQ(gradeFor(120001), QStringLiteral("県庁"));
-    EXPECT_EQ(gradeFor(1000000), QStringLiteral("県庁"));
-    EXPECT_EQ(gradeFor(1000001), QStringLiteral("首都"));
-    EXPECT_EQ(gradeFor(-1), QString());
-}
-
-TEST(Ranks, Boundaries) {
-    using town::rankFor;
-    EXPECT_EQ(rankFor(100), QStringLiteral("F"));
-    EXPECT_EQ(rankFor(101), QStringLiteral("E"));
-    EXPECT_EQ(rankFor(2500), QStringLiteral("A"));
-    EXPECT_EQ(rankFor(2501), QStringLiteral("S"));
-}
-
 class PanelTest : public GameTest {};
 
 TEST_F(PanelTest, FocusRecomputesPopulationGradeAndHousing) {
@@ -85,4 +62,50 @@ TEST_F(PanelTest, DrawBySecond) {
         prog.game().P();
         EXPECT_EQ(prog.game().Kaku, kaku) << "second " << second;
     }
+}
+
+// Every step of both ladders, on both sides of its edge, through the panel's
+// own handlers: the population's change writes the grade, the recount the rank.
+TEST_F(PanelTest, EveryGradeAndRankEdgeOnBothSides) {
+    startGame();
+    auto& g = prog.game();
+    const struct { int figure; const char* grade; const char* rank; } rows[] = {
+        {0, "村", "F"},          {100, "村", "F"},        {101, "村", "E"},
+        {250, "村", "E"},        {251, "村", "D"},        {500, "村", "D"},
+        {501, "村", "C"},        {1000, "村", "C"},       {1001, "村", "B"},
+        {1700, "村", "B"},       {1701, "村", "A"},       {2000, "村", "A"},
+        {2001, "町", "A"},       {2500, "町", "A"},       {2501, "町", "S"},
+        {5000, "町", "S"},       {5001, "街", "S"},       {10000, "街", "S"},
+        {10001, "地方都市", "S"}, {50000, "地方都市", "S"}, {50001, "都市", "S"},
+        {120000, "都市", "S"},   {120001, "県庁", "S"},   {1000000, "県庁", "S"},
+        {1000001, "首都", "S"},
+    };
+    prog.state.setCkai(2, QStringLiteral("3"));  // the recount's change carries the rank
+    act([&] { g.Pop.setNumber(1); });
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.figure);
+        act([&] { g.Pop.setNumber(r.figure); });
+        EXPECT_EQ(g.Hatte.text(), QString::fromUtf8(r.grade));
+        act([&] { g.Zyuugyou.setNumber(r.figure); });
+        EXPECT_EQ(g.Hyouka.text(), QString::fromUtf8(r.rank));
+    }
+    // Below zero neither word changes.
+    act([&] { g.Pop.setNumber(-1); });
+    act([&] { g.Zyuugyou.setNumber(-1); });
+    EXPECT_EQ(g.Hatte.text(), QStringLiteral("首都"));
+    EXPECT_EQ(g.Hyouka.text(), QStringLiteral("S"));
+}
+
+TEST_F(PanelTest, CloseBoxHidesThePanelAndTheTownGoesOn) {
+    startGame();
+    act([&] { prog.main().command1Click(); });
+    act([&] { prog.game().closeBox(); });
+    EXPECT_TRUE(prog.game.exists());
+    EXPECT_FALSE(prog.game().visible);
+    EXPECT_EQ(prog.game().Zyuugyou.text(), QStringLiteral("10"));
+    tick(405);  // salaries of the ten employees are still paid
+    EXPECT_EQ(prog.main().Okane.text(), QStringLiteral("104"));
+    act([&] { prog.main().command1Click(); });
+    EXPECT_EQ(prog.game().Pop.text(), QStringLiteral("1030"));
+    EXPECT_EQ(prog.game().Apart.text(), QStringLiteral("0"));
 }

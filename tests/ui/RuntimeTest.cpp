@@ -78,6 +78,32 @@ TEST_F(LifetimeTest, AChildWindowCreatesTheFrameFirstAndItsLoadRuns) {
     EXPECT_FALSE(prog.kivora().visible);
 }
 
+// A frame whose load already uses the child that created it: the child must
+// come into being once, not twice with the first copy thrown away.
+TEST(Lifetime, AFrameWhoseLoadUsesTheChildCreatesThatChildOnce) {
+    TestSeams seams;
+    ui::Runtime rt(seams);
+    struct Plain : ui::Form {
+        Plain(ui::Runtime& rt, const char* n) : ui::Form(rt), n(n) {}
+        const char* name() const override { return n; }
+        void load() override { if (onLoad) onLoad(); }
+        std::function<void()> onLoad;
+        const char* n;
+    };
+    int made = 0;
+    ui::Holder<Plain>* child = nullptr;
+    ui::Holder<Plain> frame(rt, [&] {
+        auto f = std::make_unique<Plain>(rt, "Frame");
+        f->onLoad = [&] { (*child)(); };
+        return f;
+    });
+    ui::Holder<Plain> kid(rt, [&] { ++made; return std::make_unique<Plain>(rt, "Child"); }, &frame);
+    child = &kid;
+    Plain& first = kid();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(&first, kid.peek());
+}
+
 TEST_F(LifetimeTest, AnEndedProgramRunsNothingMore) {
     int after = 0;
     act([&] {

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 
 namespace ui::qt {
 
@@ -33,6 +34,11 @@ void PictureBox::paintEvent(QPaintEvent* e) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(area, pixmap_);
     }
+}
+
+void ListBoxWidget::focusInEvent(QFocusEvent* e) {
+    QListWidget::focusInEvent(e);
+    if (selectedItems().isEmpty()) selectionModel()->clearCurrentIndex();
 }
 
 Binder::~Binder() {
@@ -106,19 +112,33 @@ PictureBox* Binder::picture(PictureBox* w, ui::Picture& p, const char* name) {
 
 QListWidget* Binder::list(QListWidget* w, ui::ListBox& l, const char* name, std::function<void()> click) {
     w->setObjectName(QString::fromUtf8(name));
+    w->setSelectionMode(QAbstractItemView::SingleSelection);
     syncs_.push_back([w, &l] {
+        const QSignalBlocker quiet(w);  // drawing the form is not the player's choice
         QStringList shown;
         for (int i = 0; i < w->count(); ++i) shown << w->item(i)->text();
         if (shown != l.items) {
             w->clear();
             w->addItems(l.items);
         }
-        if (w->currentRow() != l.selected) w->setCurrentRow(l.selected);
+        const QList<QListWidgetItem*> sel = w->selectedItems();
+        const int row = sel.isEmpty() ? -1 : w->row(sel.first());
+        if (row == l.selected) return;
+        if (l.selected >= 0) {
+            w->setCurrentRow(l.selected);
+        } else {
+            w->clearSelection();
+            w->selectionModel()->clearCurrentIndex();
+        }
+        w->viewport()->update();
     });
     ui::Runtime* rt = &rt_;
-    connectEvent(QObject::connect(w, &QListWidget::itemClicked, [rt, w, &l, click](QListWidgetItem* item) {
-        rt->dispatch([&] {
-            l.selected = w->row(item);
+    connectEvent(QObject::connect(w, &QListWidget::itemSelectionChanged, [rt, w, &l, click] {
+        const QList<QListWidgetItem*> sel = w->selectedItems();
+        const int row = sel.isEmpty() ? -1 : w->row(sel.first());
+        if (row < 0 || row == l.selected) return;
+        rt->dispatch([&l, row, click] {
+            l.selected = row;
             if (click) click();
         });
     }));

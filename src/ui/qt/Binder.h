@@ -41,6 +41,16 @@ private:
     int loads_ = -1;
 };
 
+// A list that shows no current row until the player picks one: taking the
+// focus alone must not look like a choice.
+class ListBoxWidget : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+};
+
 class Binder {
 public:
     explicit Binder(ui::Runtime& rt) : rt_(rt) {}
@@ -53,6 +63,7 @@ public:
     QPushButton* button(QPushButton* w, ui::Command& c, const char* name, std::function<void()> click);
     QAction* action(QAction* a, ui::Command& c, const char* name, std::function<void()> click);
     PictureBox* picture(PictureBox* w, ui::Picture& p, const char* name);
+    // A change of the selected row, by mouse or keyboard, is the list's click.
     QListWidget* list(QListWidget* w, ui::ListBox& l, const char* name, std::function<void()> click);
     // A click on a clickable widget, run as one event.
     void onClick(ClickLabel* w, std::function<void()> click);
