@@ -1,5 +1,11 @@
 #include "ViewFactory.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
 #include "building/ChoicView.h"
 #include "building/ChoiwinView.h"
 #include "building/KakudaiView.h"
@@ -32,6 +38,20 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
 
 void wire(ui::qt::QtSeams& seams, Program& p) {
     seams.attach(&p, [&p](ui::Form& form) { return makeView(p, form); });
+}
+
+void dressApplication(QApplication& app) {
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    // The icon is drawn at build time beside the program; without it the
+    // windows simply keep the toolkit's icon.
+    QIcon icon;
+    const QDir icons(QCoreApplication::applicationDirPath() + QStringLiteral("/icons"));
+    for (const QString& f : icons.entryList({QStringLiteral("rumie-*.png")}, QDir::Files))
+        icon.addFile(icons.filePath(f));
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
 }
 
 }  // namespace app

@@ -5,6 +5,7 @@
 #include "ui/Runtime.h"
 
 class Program;
+class QApplication;
 namespace ui::qt { class QtSeams; }
 
 namespace app {
@@ -12,5 +13,8 @@ namespace app {
 std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form);
 // Gives the seams the program to drive and the views to draw it with.
 void wire(ui::qt::QtSeams& seams, Program& p);
+// The game's own icon on every window, and the toolkit's own texts (the
+// buttons of message boxes) in Japanese.
+void dressApplication(QApplication& app);
 
 }  // namespace app

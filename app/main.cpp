@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     ui::qt::QtSeams seams;
     Program program(seams);
     app::wire(seams, program);
+    app::dressApplication(app);
     program.startUp();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 // Draws the six floor pictures into the given folder as BMP files.
 // Usage: make_pictures <folder>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -267,6 +268,41 @@ QImage office() {
 
 }  // namespace
 
+// The game's icon: a lit tower against an evening sky, drawn on a 256 grid
+// and scaled, so every size is drawn afresh rather than shrunk.
+QImage icon(int size) {
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    QLinearGradient sky(0, 0, 0, 256);
+    sky.setColorAt(0, QColor(40, 70, 150));
+    sky.setColorAt(1, QColor(250, 160, 90));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sky);
+    p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
+    p.setBrush(QColor(60, 70, 90));
+    p.drawRect(QRectF(30, 150, 40, 90));   // the town around it
+    p.drawRect(QRectF(186, 130, 44, 110));
+    QLinearGradient tower(80, 0, 176, 0);
+    tower.setColorAt(0, QColor(90, 100, 120));
+    tower.setColorAt(1, QColor(50, 58, 75));
+    p.setBrush(tower);
+    p.drawRect(QRectF(80, 46, 96, 194));
+    p.setBrush(QColor(220, 40, 40));
+    p.drawRect(QRectF(124, 22, 8, 26));    // the antenna of the rooftop
+    const bool fine = size >= 32;
+    for (int row = 0; row < (fine ? 8 : 4); ++row)
+        for (int col = 0; col < 3; ++col) {
+            const bool lit = (row * 3 + col) % 4 != 1;
+            p.setBrush(lit ? QColor(255, 220, 110) : QColor(30, 36, 50));
+            const double h = fine ? 14 : 30, gap = fine ? 22 : 44;
+            p.drawRect(QRectF(92 + col * 26, 60 + row * gap, 18, h));
+        }
+    return img;
+}
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
@@ -280,6 +316,14 @@ int main(int argc, char** argv) {
     for (const auto& [name, image] : pictures) {
         const QString file = dir + u'/' + QString::fromLatin1(name) + QStringLiteral(".bmp");
         if (!image.save(file, "BMP")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    if (!QDir(dir).mkpath(QStringLiteral("icons"))) return 1;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString file = dir + QStringLiteral("/icons/rumie-%1.png").arg(size);
+        if (!icon(size).save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }

@@ -43,15 +43,23 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     line->addStretch(1);
     lay->addLayout(line);
     auto* picture = bind.picture(new ui::qt::PictureBox(drawNothing), c.Naisou, "Naisou");
-    picture->setMinimumSize(240, 200);
-    lay->addWidget(picture, 1);
+    picture->setFixedSize(244, 232);  // the same on every floor and on the rooftop
+    lay->addWidget(picture, 0, Qt::AlignHCenter);
     auto* buttons = new QGridLayout;
-    buttons->addWidget(bind.button(new QPushButton, c.Up, "Up", [&c] { c.upClick(); }), 0, 0);
-    buttons->addWidget(bind.button(new QPushButton, c.Down, "Down", [&c] { c.downClick(); }), 1, 0);
-    buttons->addWidget(bind.button(new QPushButton, c.追加, "追加", [&c] { c.追加Click(); }), 0, 1);
-    buttons->addWidget(bind.button(new QPushButton, c.Command1, "Command1", [&c] { c.command1Click(); }), 1, 1);
+    // Buttons hidden on the lobby and the rooftop keep their place, so
+    // nothing moves from floor to floor.
+    auto place = [&](QPushButton* b, int row, int col) {
+        QSizePolicy sp = b->sizePolicy();
+        sp.setRetainSizeWhenHidden(true);
+        b->setSizePolicy(sp);
+        buttons->addWidget(b, row, col);
+    };
+    place(bind.button(new QPushButton, c.Up, "Up", [&c] { c.upClick(); }), 0, 0);
+    place(bind.button(new QPushButton, c.Down, "Down", [&c] { c.downClick(); }), 1, 0);
+    place(bind.button(new QPushButton, c.追加, "追加", [&c] { c.追加Click(); }), 0, 1);
+    place(bind.button(new QPushButton, c.Command1, "Command1", [&c] { c.command1Click(); }), 1, 1);
     lay->addLayout(buttons);
-    sub_->resize(300, 380);
+    sub_->setFixedSize(300, 400);
     sub_->move(780, 0);
 }
 

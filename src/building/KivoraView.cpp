@@ -52,7 +52,7 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
         w->setMinimumHeight(26);
         w->setCursor(Qt::PointingHandCursor);
         bind.onClick(w, [&k, i] { k.label1Click(i); });
-        ll->addWidget(w);
+        ll->addWidget(w, 0, Qt::AlignHCenter);  // sized to its text: the border marks the words
     }
     ll->addStretch(1);
     auto* right = new QGroupBox;

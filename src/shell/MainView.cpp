@@ -28,6 +28,9 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     w_->resize(1100, 720);
     area_->setObjectName(QStringLiteral("MdiArea"));
     area_->setBackground(QColor(0x80, 0x80, 0x80));
+    // A small frame scrolls to its child windows instead of cutting them off.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     w_->setCentralWidget(area_);
 
     QMenuBar* bar = w_->menuBar();

@@ -79,6 +79,11 @@ QLabel* Binder::drawnElsewhere(QLabel* w, ui::Label& l, const char* name) {
 QPushButton* Binder::button(QPushButton* w, ui::Command& c, const char* name, std::function<void()> click) {
     w->setObjectName(QString::fromUtf8(name));
     w->setAutoDefault(false);
+    // Latin and Japanese captions come from fonts of different heights: give
+    // every button the height of a Japanese one, so a row lines up.
+    QPushButton probe(QStringLiteral("あA"));
+    probe.setFont(w->font());
+    w->setMinimumHeight(probe.sizeHint().height());
     syncs_.push_back([w, &c] {
         if (w->text() != c.caption) w->setText(c.caption);
         w->setEnabled(c.enabled);

@@ -32,6 +32,8 @@ public:
     using Builtin = std::function<void(QPainter&, const QRect&)>;
     PictureBox(Builtin builtin, QWidget* parent = nullptr);
     void sync(const ui::Picture& p);
+    bool showsBuiltin() const { return showBuiltin_; }
+    bool showsFile() const { return !showBuiltin_ && !pixmap_.isNull(); }
 protected:
     void paintEvent(QPaintEvent*) override;
 private:

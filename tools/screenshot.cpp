@@ -1,0 +1,115 @@
+// Plays a short game through the real windows and saves a picture of it:
+//   rumie_screenshot OUT.png [WINDOW]
+// WINDOW is "frame" (the default: a game in progress) or the name of a
+// dialog to picture while it is open (Choic, Kakudai, Houkoku, Namer).
+// Used to make the README's screenshot and to look at windows by eye.
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QTimer>
+#include <deque>
+
+#include "ViewFactory.h"
+#include "building/Choic.h"
+#include "building/Choiwin.h"
+#include "building/Kakudai.h"
+#include "building/Kivora.h"
+#include "finance/Houkoku.h"
+#include "shell/Main.h"
+#include "shell/Namer.h"
+#include "shell/Program.h"
+#include "shell/Start.h"
+#include "town/Game.h"
+#include "ui/qt/QtSeams.h"
+
+namespace {
+
+class ShotSeams : public ui::qt::QtSeams {
+public:
+    Program* p = nullptr;
+    QString dialog;       // the dialog to picture while it is open
+    QString out;
+    bool shot = false;
+    std::deque<int> picks;  // tenant list rows, one per tenant placed
+
+    ui::Answer ask(const ui::Prompt& prompt) override {
+        return prompt.buttons == ui::Prompt::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
+    }
+    void runModal(ui::Form& form, ui::View* view) override {
+        const QString name = QString::fromUtf8(form.name());
+        if (name == dialog) {
+            dialog.clear();  // once
+            QTimer::singleShot(400, [this, &form] {
+                if (QWidget* w = QApplication::activeModalWidget()) w->grab().save(out);
+                shot = true;
+                p->dispatch([&form] { form.closeBox(); });
+            });
+            QtSeams::runModal(form, view);
+            return;
+        }
+        if (name == u"Namer") {
+            p->namer().Text1 = QStringLiteral("山田");
+            p->namer().command1Click();
+        } else if (name == u"Houkoku") {
+            p->houkoku().frame1Click();
+        } else if (name == u"Choic" && !picks.empty()) {
+            building::Choic& c = p->choic();
+            c.Na.selected = picks.front();
+            picks.pop_front();
+            c.naClick();
+            c.command1Click();
+        } else {
+            form.closeBox();
+        }
+    }
+    int wallSecond() override { return 30; }  // no chance growth: the same picture every time
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc < 2) return 2;
+    ShotSeams seams;
+    Program p(seams);
+    app::wire(seams, p);
+    app::dressApplication(app);
+    seams.p = &p;
+    seams.out = QString::fromLocal8Bit(argv[1]);
+    const QString window = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("frame");
+
+    seams.dialog = window;
+    p.startUp();
+    p.dispatch([&] { p.start().command1Click(); });
+    p.dispatch([&] { p.main().fstaClick(); });
+    if (seams.shot) return 0;
+
+    // What the opening money buys: a restaurant on the second floor.
+    p.dispatch([&] { p.main().command9Click(); });
+    if (seams.shot) return 0;
+    building::Kivora& k = p.kivora();
+    const int tenants[][2] = {{2, 1}};
+    for (const auto& t : tenants) {
+        p.dispatch([&] { k.gotFocus(); });
+        p.dispatch([&] { k.label1Click(0); });
+        p.dispatch([&] { k.label2Click(t[0] - 1); });
+        seams.picks.push_back(t[1]);
+        p.dispatch([&] { p.choiwin().追加Click(); });
+        if (seams.shot) return 0;
+    }
+    // Half a year of play, every tick through the real clock.
+    for (int i = 0; i < 101 * 4 * 6 + 150 && !p.ended(); ++i) {
+        p.dispatch([&] { k.Timer1.fire(); });
+        if (seams.shot) return 0;
+    }
+    p.dispatch([&] { p.main().command1Click(); });
+    p.dispatch([&] { k.gotFocus(); });
+    p.dispatch([&] { k.label1Click(0); });
+    p.dispatch([&] { k.label2Click(1); });
+    QTimer::singleShot(500, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"Main" && w->isVisible()) w->grab().save(seams.out);
+        QCoreApplication::exit(0);
+    });
+    return app.exec();
+}
