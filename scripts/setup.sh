@@ -27,8 +27,8 @@ rumie_install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
 }
 
-rumie_build() { # $1 = build dir, $2 = build type
-    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" >/dev/null
+rumie_build() { # $1 = build dir, $2 = build type, then any further CMake options
+    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" "${@:3}" >/dev/null
     cmake --build "$1" -j"$(nproc)"
 }
 

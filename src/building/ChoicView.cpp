@@ -31,7 +31,9 @@ ChoicView::ChoicView(Program& p, QWidget* owner) : DialogView(p, p.choic(), owne
     grid->addLayout(price, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(bind.button(new QPushButton, c.Command1, "Command1", [&c] { c.command1Click(); }));
+    auto* ok = bind.button(new QPushButton, c.Command1, "Command1", [&c] { c.command1Click(); });
+    ok->setDefault(true);  // Enter confirms, Escape closes like the close box
+    buttons->addWidget(ok);
     buttons->addWidget(bind.button(new QPushButton, c.Command2, "Command2", [&c] { c.command2Click(); }));
     grid->addLayout(buttons, 2, 0, 1, 2);
 }

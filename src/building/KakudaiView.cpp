@@ -40,7 +40,9 @@ KakudaiView::KakudaiView(Program& p, QWidget* owner) : DialogView(p, p.kakudai()
     lay->addLayout(price);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(bind.button(new QPushButton, k.Command3, "Command3", [&k] { k.command3Click(); }));
+    auto* ok = bind.button(new QPushButton, k.Command3, "Command3", [&k] { k.command3Click(); });
+    ok->setDefault(true);  // Enter confirms, Escape closes like the close box
+    buttons->addWidget(ok);
     buttons->addWidget(bind.button(new QPushButton, k.Command4, "Command4", [&k] { k.command4Click(); }));
     lay->addLayout(buttons);
     w_->setFixedSize(300, 200);

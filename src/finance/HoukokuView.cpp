@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -10,14 +11,23 @@
 namespace finance {
 
 namespace {
-// A frame whose own area (not the labels in it) takes the click.
+// A frame whose own area (not the labels in it) takes the click; with the
+// focus, Enter or Space dismiss the report as a click would.
 class ClickFrame : public QGroupBox {
 public:
+    ClickFrame() { setFocusPolicy(Qt::StrongFocus); }
     std::function<void()> clicked;
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (e->button() == Qt::LeftButton && childAt(e->position().toPoint()) == nullptr && clicked)
             clicked();
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (ui::qt::isClickKey(e) && clicked) {
+            clicked();
+            return;
+        }
+        QGroupBox::keyPressEvent(e);
     }
 };
 

@@ -154,3 +154,62 @@ TEST(Dress, JapaneseButtonsAndTheGamesIcon) {
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
     EXPECT_TRUE(sizes.contains(QSize(256, 256)));
 }
+
+// Everything a mouse does in the building window, by keyboard: Tab reaches
+// the block and floor labels, Space and Enter act as a click.
+TEST_F(LookTest, TheFloorPickerAndTheLinksWorkFromTheKeyboard) {
+    newGame();
+    QWidget* frame = mainWidget();
+    auto* block = find<QLabel>(frame, "Label1_0");
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+    block->setFocus();
+    QTest::keyClick(block, Qt::Key_Space);
+    EXPECT_EQ(find<QLabel>(frame, "Label2_1")->text(), QStringLiteral("2階"));
+    // Tab walks down the column to the floors.
+    QWidget* w = block;
+    for (int i = 0; i < 30 && w->objectName() != u"Label2_1"; ++i) w = w->nextInFocusChain();
+    ASSERT_EQ(w->objectName(), QStringLiteral("Label2_1"));
+    QTest::keyClick(w, Qt::Key_Return);
+    EXPECT_EQ(p.choiwin().Dansu.text(), QStringLiteral("2"));
+    // The panel's link to the tenant counts takes the focus too.
+    p.dispatch([&] { p.main().command1Click(); });
+    auto* link = find<QLabel>(frame, "Label9");
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+}
+
+// The report has no button: with the focus on its frame, Enter dismisses it.
+TEST_F(LookTest, TheReportIsDismissedFromTheKeyboard) {
+    newGame();
+    QTimer::singleShot(0, [] {
+        QWidget* report = QApplication::activeModalWidget();
+        ASSERT_NE(report, nullptr);
+        QWidget* frame1 = find<QWidget>(report, "Frame1");
+        frame1->setFocus();
+        QTest::keyClick(frame1, Qt::Key_Enter);
+    });
+    p.dispatch([&] { p.kivora().Mon.setText(QStringLiteral("5")); });
+    EXPECT_FALSE(p.houkoku.exists());
+    EXPECT_EQ(p.main().Okane.text(), QStringLiteral("104"));
+}
+
+// Escape does what the close box does; Enter presses the default button.
+TEST_F(LookTest, EscapeClosesAndEnterConfirmsTheExtension) {
+    newGame();
+    QTimer::singleShot(0, [] {
+        QWidget* kakudai = QApplication::activeModalWidget();
+        ASSERT_NE(kakudai, nullptr);
+        QTest::keyClick(kakudai, Qt::Key_Escape);
+    });
+    p.dispatch([&] { p.main().command9Click(); });
+    EXPECT_EQ(p.state.Kai, 3);
+    EXPECT_EQ(p.kivora().Timer1.interval(), 50);
+    QTimer::singleShot(0, [] {
+        QWidget* kakudai = QApplication::activeModalWidget();
+        ASSERT_NE(kakudai, nullptr);
+        QTest::keyClick(kakudai, Qt::Key_Return);
+    });
+    p.dispatch([&] { p.main().command9Click(); });
+    EXPECT_EQ(p.state.Kai, 4);
+}

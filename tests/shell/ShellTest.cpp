@@ -80,8 +80,7 @@ TEST_F(ShellTest, NamesTheDialogRefusesAndAccepts) {
 
 TEST_F(ShellTest, LookAlikesAreTakenInTheirSavableFormAndLineBreakersRefused) {
     openFrame();
-    for (const char16_t* bad : {u"山田\n太郎", u"a\tb", u"x\u2028y", u"\u0007"})
-        seams.expect(QStringLiteral("名前に使えない文字が含まれています"));
+    for (int i = 0; i < 4; ++i) seams.expect(QStringLiteral("名前に使えない文字が含まれています"));
     seams.modal["Namer"].push_back([this] {
         auto& n = prog.namer();
         for (const char16_t* bad : {u"山田\n太郎", u"a\tb", u"x\u2028y", u"\u0007"}) {

@@ -1,14 +1,44 @@
 #include "ui/qt/Binder.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QPainter>
 #include <QSignalBlocker>
 
 namespace ui::qt {
 
+bool isClickKey(const QKeyEvent* e) {
+    return e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier
+               ? e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space
+               : false;
+}
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
     QLabel::mouseReleaseEvent(e);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* e) {
+    if (isClickKey(e)) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+// The keyboard's place must be seen: a focus frame around the focused label.
+void ClickLabel::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect opt;
+    opt.initFrom(this);
+    opt.rect = rect().adjusted(1, 1, -1, -1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &painter, this);
 }
 
 PictureBox::PictureBox(Builtin builtin, QWidget* parent) : QFrame(parent), builtin_(std::move(builtin)) {

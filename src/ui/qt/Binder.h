@@ -14,16 +14,22 @@
 
 namespace ui::qt {
 
-// A label that can be clicked (block and floor labels, the report's frames).
+// A label that can be clicked (block and floor labels, the panel's links).
+// It takes the focus with Tab and acts on Enter or Space as a click would.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickLabel(QWidget* parent = nullptr);
 signals:
     void clicked();
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
+
+// Enter, Return and Space: the keys that act like a click.
+bool isClickKey(const QKeyEvent* e);
 
 // A picture area: a bitmap file stretched to fill it, or a built-in drawing.
 class PictureBox : public QFrame {
