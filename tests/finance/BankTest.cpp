@@ -142,3 +142,162 @@ TEST_F(BankTest, NoLoanFallsDueAfterYear255) {
     EXPECT_EQ(money(), QStringLiteral("400"));
     inBank([&] { EXPECT_EQ(bank().as1.text(), QStringLiteral("返済は255年の4月です")); });
 }
+
+// Repayment at the month end.
+class RepaymentTest : public BankTest {
+protected:
+    // One month end now, by writing the next month as the clock would.
+    void monthEnd() {
+        act([&] {
+            auto& k = prog.kivora();
+            k.Mon.setNumber(k.Mon.number() + 1);
+        });
+    }
+    // Shows the year and then the month (a month end of its own).
+    void jumpTo(int year, int month) {
+        act([&] { prog.kivora().Ye.setNumber(year); });
+        act([&] { prog.kivora().Mon.setNumber(month); });
+    }
+    double cash() { return prog.main().Okane.number(); }
+    void setMoney(const char* m) { act([&] { prog.main().Okane.setText(QString::fromUtf8(m)); }); }
+    static QString repaid(int n) { return QStringLiteral("窓口%1の融資返済です").arg(n); }
+};
+
+TEST_F(RepaymentTest, RepaidAtTheMonthEndShowingTheDueDateAndNotBefore) {
+    startGame();
+    borrow({1});
+    // Thirty-five month ends pass without a word (any message would fail here).
+    for (int week = 0; week < 200 && date() != QStringLiteral("4/3/1"); ++week) tick(101);
+    ASSERT_EQ(date(), QStringLiteral("4/3/1"));
+    EXPECT_EQ(prog.state.M1mo, 4);
+    const double before = cash();
+    seams.expect(repaid(1), Answer::Ok, [&] {
+        EXPECT_EQ(date(), QStringLiteral("4/4/1"));
+        EXPECT_EQ(cash(), before + 4);  // the month was booked first
+    });
+    tick(404);
+    EXPECT_EQ(date(), QStringLiteral("4/4/1"));
+    EXPECT_EQ(seams.asked.size(), 2u);  // the question and the one repayment
+    EXPECT_EQ(cash(), before + 4 - 450);
+    EXPECT_EQ(prog.state.M1ye, 0);
+    EXPECT_EQ(prog.state.M1mo, 0);
+}
+
+TEST_F(RepaymentTest, TwoWindowsDueTogetherAreRepaidInWindowOrder) {
+    startGame();
+    borrow({5, 2});
+    jumpTo(4, 3);
+    setMoney("1000");
+    const double before = cash();
+    seams.expect(repaid(2));
+    seams.expect(repaid(5));
+    monthEnd();
+    EXPECT_EQ(cash(), before + 4 - 900);
+    EXPECT_EQ(prog.state.M2mo, 0);
+    EXPECT_EQ(prog.state.M5mo, 0);
+}
+
+// A repayment message left open lets the clock run a month end inside it; the
+// window after it was due in the month this step is for and is still repaid.
+TEST_F(RepaymentTest, AMessageLeftOpenForAMonthStillRepaysTheNextWindow) {
+    startGame();
+    borrow({2, 5});
+    jumpTo(4, 3);
+    setMoney("1000");
+    const double before = cash();
+    seams.expect(repaid(2), Answer::Ok, [&] { tick(405); });  // the first week of a game is 102 ticks
+    seams.expect(repaid(5));
+    monthEnd();
+    EXPECT_EQ(date(), QStringLiteral("4/5/1"));
+    EXPECT_EQ(cash(), before + 4 + 4 - 900);
+    EXPECT_EQ(prog.state.M5mo, 0);
+}
+
+// The turn of the year settles month 1 while the old year is still shown, so
+// a loan due in month 1 of year 5 is found at the turn from year 5 to 6.
+TEST_F(RepaymentTest, ALoanDueInJanuaryIsFoundAtTheFollowingYearTurn) {
+    startGame();
+    act([&] { prog.kivora().Mon.setText(QStringLiteral("12")); });
+    tick(405);
+    ASSERT_EQ(date(), QStringLiteral("2/1/1"));
+    borrow({1});
+    EXPECT_EQ(prog.state.M1ye, 5);
+    EXPECT_EQ(prog.state.M1mo, 1);
+    jumpTo(4, 12);
+    tick(404);  // the turn to year 5 compares month 1 of year 4
+    EXPECT_EQ(date(), QStringLiteral("5/1/1"));
+    act([&] { prog.kivora().Mon.setText(QStringLiteral("12")); });
+    EXPECT_EQ(prog.state.M1mo, 1);
+    setMoney("1000");
+    seams.expect(repaid(1), Answer::Ok, [&] {
+        EXPECT_EQ(prog.kivora().Ye.text(), QStringLiteral("5"));
+        EXPECT_EQ(prog.kivora().Mon.text(), QStringLiteral("1"));
+    });
+    tick(404);
+    EXPECT_EQ(date(), QStringLiteral("6/1/1"));
+    EXPECT_EQ(prog.state.M1mo, 0);
+}
+
+TEST_F(RepaymentTest, ReopenedAfterARepaymentTheWindowIsFreeAndLendsAgain) {
+    startGame();
+    borrow({4});
+    jumpTo(4, 3);
+    setMoney("1000");
+    seams.expect(repaid(4));
+    monthEnd();
+    EXPECT_FALSE(prog.bank.exists());  // the month end leaves no hidden bank behind
+    inBank([&] {
+        expectFree(4);
+        seams.expect(kQuestion, Answer::Yes);
+        click(4);
+        EXPECT_EQ(bank().Label6.text(), kLending);
+        EXPECT_EQ(bank().as4.text(), QStringLiteral("返済は7年の4月です"));
+    });
+}
+
+TEST_F(RepaymentTest, AnOpenBankShowsTheWindowFreedAtOnce) {
+    startGame();
+    borrow({3});
+    inBank([&] {
+        jumpTo(4, 3);
+        setMoney("1000");
+        seams.expect(repaid(3));
+        monthEnd();
+        expectFree(3);
+    });
+}
+
+// A load through "続きから" skips the accounts but still collects the loans.
+TEST_F(RepaymentTest, TheLoadingGuardStillRepays) {
+    startGame();
+    borrow({1});
+    setMoney("1000");
+    prog.state.Era = 1;
+    jumpTo(4, 3);
+    seams.expect(repaid(1));
+    monthEnd();
+    EXPECT_TRUE(seams.modalShown == std::vector<std::string>{"Bank"});  // no report
+    EXPECT_EQ(money(), QStringLiteral("550"));
+    EXPECT_EQ(prog.state.M1mo, 0);
+}
+
+// Money below one million after a repayment ends the game as after a report:
+// the defeat message, then nothing more.
+TEST_F(RepaymentTest, ARepaymentThatEndsTheGame) {
+    startGame();
+    borrow({1, 2});
+    jumpTo(4, 3);
+    setMoney("200");
+    seams.expect(repaid(1));
+    seams.expect(QStringLiteral("ゲームオーバー。所持金が0になりました…。"));
+    monthEnd();
+    EXPECT_TRUE(seams.endedNow);
+    EXPECT_EQ(prog.state.GameOver, 1);
+    EXPECT_EQ(money(), QStringLiteral("-246"));  // 200 + 4 booked - 450
+    EXPECT_EQ(prog.main().Simo.text(), QStringLiteral("0円"));
+    EXPECT_EQ(prog.state.M2mo, 4);  // window 2 was not reached
+    EXPECT_FALSE(prog.houkoku.exists());
+    EXPECT_FALSE(prog.bank.exists());
+    tick(1000);
+    EXPECT_EQ(date(), QStringLiteral("4/4/1"));
+}
