@@ -1,5 +1,6 @@
 #include "finance/LoanRecord.h"
 
+#include "finance/LoanTerms.h"
 #include "ui/Number.h"
 
 namespace finance {
@@ -18,6 +19,10 @@ LoanRecord loanRecord(state::GameState& s, int window) {
 QString dueText(const LoanRecord& r) {
     return QStringLiteral("返済は") + ui::numberText(r.ye) + QStringLiteral("年の") +
            ui::numberText(r.mo) + QStringLiteral("月です");
+}
+
+void clearLoans(state::GameState& s) {
+    for (int n = 1; n <= kLoanWindows; ++n) loanRecord(s, n).clear();
 }
 
 }  // namespace finance

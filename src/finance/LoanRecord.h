@@ -20,5 +20,7 @@ struct LoanRecord {
 LoanRecord loanRecord(state::GameState& s, int window);
 // "返済は4年の4月です" for a loan due in year 4, month 4.
 QString dueText(const LoanRecord& r);
+// Frees every window: a new game owes nothing.
+void clearLoans(state::GameState& s);
 
 }  // namespace finance

@@ -1,6 +1,7 @@
 #include "shell/Namer.h"
 
 #include "building/Kivora.h"
+#include "finance/LoanRecord.h"
 #include "shell/Main.h"
 #include "state/Cp932.h"
 #include "town/Game.h"
@@ -50,6 +51,8 @@ void openingPosition(Program& p) {
     p.game().Kaisya.setText(QStringLiteral("0"));
     p.game.hide();
 
+    // Loans of an earlier game must not fall due in this one.
+    finance::clearLoans(s);
     p.kivora.show();
     p.kivora().Label4.setText(QStringLiteral("0"));
     p.kivora().Ye.setText(QStringLiteral("1"));

@@ -301,3 +301,18 @@ TEST_F(RepaymentTest, ARepaymentThatEndsTheGame) {
     tick(1000);
     EXPECT_EQ(date(), QStringLiteral("4/4/1"));
 }
+
+// The loans belong to the game that took them: a new game starts owing nothing.
+TEST_F(RepaymentTest, ANewGameStartsWithEveryWindowFree) {
+    startGame();
+    borrow({1, 3});
+    seams.expect(QStringLiteral("終了しますか？"), Answer::Yes);
+    newGame(QStringLiteral("鈴木"));
+    EXPECT_EQ(money(), QStringLiteral("100"));
+    inBank([&] {
+        for (int n = 1; n <= 5; ++n) expectFree(n);
+    });
+    jumpTo(4, 3);
+    monthEnd();  // 4/4: nothing falls due
+    EXPECT_EQ(money(), QStringLiteral("108"));
+}
