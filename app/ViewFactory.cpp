@@ -10,6 +10,7 @@
 #include "building/ChoiwinView.h"
 #include "building/KakudaiView.h"
 #include "building/KivoraView.h"
+#include "finance/BankView.h"
 #include "finance/HoukokuView.h"
 #include "shell/MainView.h"
 #include "shell/NamerView.h"
@@ -33,6 +34,7 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
     if (name == "Houkoku") return std::make_unique<finance::HoukokuView>(p, owner);
     if (name == "Choic") return std::make_unique<building::ChoicView>(p, owner);
     if (name == "Kakudai") return std::make_unique<building::KakudaiView>(p, owner);
+    if (name == "Bank") return std::make_unique<finance::BankView>(p, owner);
     return nullptr;
 }
 

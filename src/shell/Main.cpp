@@ -2,6 +2,7 @@
 
 #include "building/Kakudai.h"
 #include "building/Kivora.h"
+#include "finance/Bank.h"
 #include "finance/Money.h"
 #include "shell/Namer.h"
 #include "town/Game.h"
@@ -54,6 +55,11 @@ void Main::command9Click() {
     }
     p.stopClock();
     p.kakudai.showModal();
+}
+
+void Main::command8Click() {
+    p.stopClock();
+    p.bank.showModal();
 }
 
 void Main::command4Click() {

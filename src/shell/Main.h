@@ -49,7 +49,7 @@ public:
     void fhelpClick() {}
     void fverClick();
     void command9Click();
-    void command8Click() {}
+    void command8Click();
     void command4Click();
 
 private:

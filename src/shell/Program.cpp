@@ -4,6 +4,7 @@
 #include "building/Choiwin.h"
 #include "building/Kakudai.h"
 #include "building/Kivora.h"
+#include "finance/Bank.h"
 #include "finance/Houkoku.h"
 #include "shell/Main.h"
 #include "shell/Namer.h"
@@ -27,7 +28,8 @@ Program::Program(ui::Seams& seams)
       choiwin(*this, maker<building::Choiwin>(this), &main),
       houkoku(*this, maker<finance::Houkoku>(this)),
       choic(*this, maker<building::Choic>(this)),
-      kakudai(*this, maker<building::Kakudai>(this)) {
+      kakudai(*this, maker<building::Kakudai>(this)),
+      bank(*this, maker<finance::Bank>(this)) {
     allWindowsGone = [this] { return !main.exists() && !start.exists(); };
 }
 

@@ -9,7 +9,7 @@
 namespace shell { class Main; class Start; class Namer; }
 namespace building { class Kivora; class Choiwin; class Choic; class Kakudai; }
 namespace town { class Game; }
-namespace finance { class Houkoku; }
+namespace finance { class Houkoku; class Bank; }
 
 class Program : public ui::Runtime {
 public:
@@ -27,6 +27,7 @@ public:
     ui::Holder<finance::Houkoku> houkoku;
     ui::Holder<building::Choic> choic;
     ui::Holder<building::Kakudai> kakudai;
+    ui::Holder<finance::Bank> bank;
 
     // Start-up: the title screen alone.
     void startUp();

@@ -1,8 +1,29 @@
 #include "sim/Loans.h"
 
+#include "building/Kivora.h"
+#include "finance/Bank.h"
+#include "finance/LoanRecord.h"
+#include "finance/LoanTerms.h"
+#include "shell/Main.h"
+
 namespace sim {
 
-// The bank does not lend yet, so no loan can fall due.
-void repayLoans(Program&) {}
+void repayLoans(Program& p) {
+    // The date this month end is for: a repayment message left open lets the
+    // clock move on, and the windows after it are still due this month.
+    const double year = p.kivora().Ye.number();
+    const double month = p.kivora().Mon.number();
+    for (int n = 1; n <= finance::kLoanWindows; ++n) {
+        finance::LoanRecord r = finance::loanRecord(p.state, n);
+        if (!r.lending() || r.ye != year || r.mo != month) continue;
+        p.ask(QStringLiteral("窓口%1の融資返済です").arg(n));
+        shell::Main& m = p.main();
+        m.Okane.setNumber(m.Okane.number() - finance::kLoanRepayment);  // below 1 ends the game here
+        r.clear();
+        // A closed bank draws the freed window from the record when it is next
+        // opened; only an open one is redrawn here.
+        if (finance::Bank* bank = p.bank.peek()) bank->showWindow(n);
+    }
+}
 
 }  // namespace sim

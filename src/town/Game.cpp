@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "building/Kivora.h"
 #include "town/Ladders.h"
 
 namespace town {
@@ -17,6 +18,13 @@ const char16_t* const kUnits[12] = {u"人", u"", u"戸", u"施設", u"場", u"�
 QString gradeFor(double population) { return climb(kGrades, population); }
 
 QString rankFor(double employees) { return climb(kRanks, employees); }
+
+QString clearCode(double year, double month, double week) {
+    QString code;
+    for (double counter : {year, month, week})
+        code += QString::number(ui::toI32(counter + kClearCodeOffset), 16).toUpper();
+    return code;
+}
 
 Game::Game(Program& p) : ui::Form(p), p(p) {
     caption = QStringLiteral("街&ビル");
@@ -66,6 +74,17 @@ void Game::kaisyaChange() {
 // The month's chance: the wall-clock second / 6, halves to even.
 void Game::P() { Kaku = ui::toU8(p.seams.wallSecond() / 6.0); }
 
-void Game::gotFocus() { Change(); }
+// The only victory check: the top rank in a town at the top grade, noticed
+// when the panel gets the focus, after the figures are brought up to date.
+void Game::gotFocus() {
+    Change();
+    if (Hyouka.text() != QString::fromUtf16(kRanks.back().word)) return;
+    if (Hatte.text() != QString::fromUtf16(kGrades.back().word)) return;
+    building::Kivora& k = p.kivora();
+    const QString code = clearCode(k.Ye.number(), k.Mon.number(), k.We.number());
+    p.ask(QStringLiteral("ゲームクリア!パスは") + code, ui::Prompt::Buttons::Ok, ui::Prompt::Icon::None,
+          QStringLiteral("ゲームのクリア"));
+    p.endNow();
+}
 
 }  // namespace town

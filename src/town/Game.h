@@ -11,6 +11,13 @@ QString gradeFor(double population);
 // The building rank for an employee count; empty below 0 (the rank stays).
 QString rankFor(double employees);
 
+// Added to the year, the month and the week before they are written in
+// hexadecimal for the clear code.
+inline constexpr int kClearCodeOffset = 7;
+// The clear code shown at the victory: the three shifted counters in capital
+// hexadecimal, year first, joined with nothing between them.
+QString clearCode(double year, double month, double week);
+
 class Game : public ui::Form {
 public:
     explicit Game(Program& p);

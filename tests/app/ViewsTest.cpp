@@ -7,12 +7,14 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include "ViewFactory.h"
 #include "building/Kivora.h"
+#include "finance/Bank.h"
 #include "shell/Main.h"
 #include "shell/Program.h"
 #include "ui/qt/QtSeams.h"
@@ -84,4 +86,61 @@ TEST(Views, TitleFrameNameDialogAndBuildingWindow) {
     EXPECT_EQ(find<QLabel>(frame, "Dansu")->text(), QStringLiteral("2"));
     EXPECT_NE(find<QWidget>(frame, "Naisou"), nullptr);
     EXPECT_NE(find<QPushButton>(frame, "追加"), nullptr);
+}
+
+TEST(Views, BankWindowLendsAndClosesWithOk) {
+    ui::qt::QtSeams seams;
+    Program program(seams);
+    app::wire(seams, program);
+    program.startUp();
+    QTest::mouseClick(find<QPushButton>(topLevel(QStringLiteral("Start")), "Command1"), Qt::LeftButton);
+    QWidget* frame = topLevel(QStringLiteral("Main"));
+    ASSERT_NE(frame, nullptr);
+    QTimer::singleShot(0, [] {
+        QWidget* namer = QApplication::activeModalWidget();
+        QTest::keyClicks(find<QLineEdit>(namer, "Text1"), QStringLiteral("Sato"));
+        QTest::mouseClick(find<QPushButton>(namer, "Command1"), Qt::LeftButton);
+    });
+    frame->findChild<QAction*>(QStringLiteral("FSta"))->trigger();
+
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* bank = QApplication::activeModalWidget();
+        ASSERT_NE(bank, nullptr);
+        EXPECT_EQ(bank->objectName(), QStringLiteral("Bank"));
+        EXPECT_EQ(bank->windowTitle(), QStringLiteral("銀行　-　期限は守りましょう"));
+        EXPECT_EQ(find<QLabel>(bank, "Label1")->text(), QStringLiteral("銀行で融資を受けましょう"));
+        EXPECT_EQ(find<QLabel>(bank, "Label2")->text(), QStringLiteral("状態"));
+        for (int n = 1; n <= 5; ++n) {
+            const QByteArray button = "Command" + QByteArray::number(n);
+            const QByteArray status = "Label" + QByteArray::number(n + 2);
+            const QByteArray due = "as" + QByteArray::number(n);
+            ASSERT_NE(find<QPushButton>(bank, button.constData()), nullptr) << button.constData();
+            EXPECT_EQ(find<QPushButton>(bank, button.constData())->text(), QStringLiteral("窓口%1").arg(n));
+            EXPECT_EQ(find<QLabel>(bank, status.constData())->text(), QStringLiteral("借りれます"));
+            EXPECT_EQ(find<QLabel>(bank, due.constData())->text(), QString());
+        }
+        EXPECT_EQ(program.kivora().Timer1.interval(), 0);
+        // Window 3 asks; Yes in the question box lends.
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text(), QStringLiteral("融資3億円受けますか？返済は3年後に4.5億円です"));
+            EXPECT_EQ(box->icon(), QMessageBox::Question);
+            box->button(QMessageBox::Yes)->click();
+        });
+        QTest::mouseClick(find<QPushButton>(bank, "Command3"), Qt::LeftButton);
+        EXPECT_EQ(find<QLabel>(bank, "Label5")->text(), QStringLiteral("借りています"));
+        EXPECT_EQ(find<QLabel>(bank, "as3")->text(), QStringLiteral("返済は4年の4月です"));
+        EXPECT_EQ(find<QPushButton>(bank, "Command6")->text(), QStringLiteral("OK"));
+        checked = true;
+        QTest::mouseClick(find<QPushButton>(bank, "Command6"), Qt::LeftButton);
+    });
+    QTest::mouseClick(find<QPushButton>(frame, "Command8"), Qt::LeftButton);
+
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(topLevel(QStringLiteral("Bank")), nullptr);
+    EXPECT_FALSE(program.bank.exists());
+    EXPECT_EQ(program.kivora().Timer1.interval(), 50);
+    EXPECT_EQ(find<QLabel>(frame, "OkaneH")->text(), QStringLiteral("400"));
 }

@@ -1,6 +1,16 @@
 #include "support/TestSeams.h"
 #include "town/Game.h"
 
+TEST(ClearCode, ShiftedCountersInCapitalHexYearFirst) {
+    using town::clearCode;
+    static_assert(town::kClearCodeOffset == 7, "the codes below were worked out for 7");
+    EXPECT_EQ(clearCode(1, 4, 1), QStringLiteral("8B8"));          // 8, 11, 8
+    EXPECT_EQ(clearCode(10, 12, 3), QStringLiteral("1113A"));      // 17, 19, 10
+    EXPECT_EQ(clearCode(8, 3, 4), QStringLiteral("FAB"));          // 15, 10, 11
+    EXPECT_EQ(clearCode(9, 3, 4), QStringLiteral("10AB"));         // 16: two digits
+    EXPECT_EQ(clearCode(255, 1, 2), QStringLiteral("10689"));      // 262, 8, 9
+}
+
 class PanelTest : public GameTest {};
 
 TEST_F(PanelTest, FocusRecomputesPopulationGradeAndHousing) {
@@ -108,4 +118,78 @@ TEST_F(PanelTest, CloseBoxHidesThePanelAndTheTownGoesOn) {
     act([&] { prog.main().command1Click(); });
     EXPECT_EQ(prog.game().Pop.text(), QStringLiteral("1030"));
     EXPECT_EQ(prog.game().Apart.text(), QStringLiteral("0"));
+}
+
+// The rank follows the employees whenever the company count is written.
+TEST_F(PanelTest, RankFollowsEachWriteOfTheCompanyCount) {
+    startGame();
+    auto& g = prog.game();
+    EXPECT_EQ(g.Hyouka.text(), QStringLiteral("F"));  // the new game's first recount
+    prog.state.setCkai(2, QStringLiteral("3"));
+    g.Zyuugyou.setText(QStringLiteral("2501"));
+    EXPECT_EQ(g.Kaisya.text(), QStringLiteral("1"));
+    EXPECT_EQ(g.Hyouka.text(), QStringLiteral("S"));
+    // A count below 0 gives no rank: the old one stays.
+    g.Zyuugyou.setText(QStringLiteral("-3"));
+    EXPECT_EQ(g.Hyouka.text(), QStringLiteral("S"));
+    // Only a change of the company count triggers it: once no floor is let,
+    // the recount writes the "0" it already shows and the rank stays behind.
+    prog.state.setCkai(2, QStringLiteral("0"));
+    g.Zyuugyou.setText(QStringLiteral("300"));  // "1" -> "0": ranked from 300
+    EXPECT_EQ(g.Hyouka.text(), QStringLiteral("D"));
+    g.Zyuugyou.setText(QStringLiteral("700"));  // "0" -> "0": no rank written
+    EXPECT_EQ(g.Hyouka.text(), QStringLiteral("D"));
+}
+
+class VictoryTest : public PanelTest {
+protected:
+    // A company on floor 2 so that the recount changes the company count.
+    void employees(const QString& n) {
+        prog.state.setCkai(2, QStringLiteral("3"));
+        prog.game().Zyuugyou.setText(n);
+    }
+    void focusPanel() { act([&] { prog.main().command1Click(); }); }
+};
+
+TEST_F(VictoryTest, TopRankInTheCapitalWinsAtTheNextFocus) {
+    startGame();
+    employees(QStringLiteral("2501"));
+    prog.game().CBuil.setText(QStringLiteral("1000"));  // 1,000,000 + 7,503 people
+    act([&] { prog.kivora().Ye.setText(QStringLiteral("10")); });
+    act([&] { prog.main().Okane.setText(QStringLiteral("777")); });
+    // The population crosses into the capital in the focus that wins.
+    EXPECT_EQ(prog.game().Hatte.text(), QStringLiteral("0"));
+    seams.expect(QStringLiteral("ゲームクリア!パスは11B8"));
+    focusPanel();
+    ASSERT_EQ(seams.asked.size(), 1u);
+    const ui::Prompt& won = seams.asked.back();
+    EXPECT_EQ(won.title, QStringLiteral("ゲームのクリア"));
+    EXPECT_EQ(won.buttons, ui::Prompt::Buttons::Ok);
+    EXPECT_EQ(won.icon, ui::Prompt::Icon::None);
+    EXPECT_EQ(prog.game().Hatte.text(), QStringLiteral("首都"));
+    EXPECT_TRUE(seams.endedNow);
+    EXPECT_TRUE(prog.ended());
+    // Ended at once: no exit question, no save, and the clock is gone.
+    EXPECT_EQ(prog.state.GameOver, 0);
+    const QString before = date();
+    tick(500);
+    EXPECT_EQ(date(), before);
+}
+
+TEST_F(VictoryTest, BothTheTopRankAndTheCapitalAreNeeded) {
+    startGame();
+    struct Case { const char* employees; const char* buildings; const char* grade; };
+    const Case cases[] = {
+        {"2501", "100", "都市"},   // S, 107,503 people
+        {"2501", "990", "県庁"},   // S, 997,503 people
+        {"2500", "1000", "首都"},  // A, 1,007,500 people
+    };
+    for (const Case& c : cases) {
+        employees(QString::fromUtf8(c.employees));
+        prog.game().CBuil.setText(QString::fromUtf8(c.buildings));
+        focusPanel();
+        EXPECT_EQ(prog.game().Hatte.text(), QString::fromUtf8(c.grade));
+        EXPECT_FALSE(prog.ended()) << c.employees << " employees in " << c.grade;
+    }
+    EXPECT_TRUE(seams.asked.empty());
 }
