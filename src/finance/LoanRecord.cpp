@@ -1,6 +1,5 @@
 #include "finance/LoanRecord.h"
 
-#include "finance/LoanTerms.h"
 #include "ui/Number.h"
 
 namespace finance {
