@@ -1,7 +1,7 @@
 // Plays a short game through the real windows and saves a picture of it:
 //   rumie_screenshot OUT.png [WINDOW]
 // WINDOW is "frame" (the default: a game in progress) or the name of a
-// dialog to picture while it is open (Choic, Kakudai, Houkoku, Namer).
+// dialog to picture while it is open (Bank, Choic, Kakudai, Houkoku, Namer).
 // Used to make the README's screenshot and to look at windows by eye.
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -13,6 +13,7 @@
 #include "building/Choiwin.h"
 #include "building/Kakudai.h"
 #include "building/Kivora.h"
+#include "finance/Bank.h"
 #include "finance/Houkoku.h"
 #include "shell/Main.h"
 #include "shell/Namer.h"
@@ -57,6 +58,12 @@ public:
             picks.pop_front();
             c.naClick();
             c.command1Click();
+        } else if (name == u"Bank") {
+            for (int n = 1; n <= 3; ++n) p->bank().windowClick(n);
+            p->bank().command6Click();
+        } else if (name == u"Kakudai") {
+            for (int i = 0; i < 3; ++i) p->kakudai().command1Click();
+            p->kakudai().command3Click();
         } else {
             form.closeBox();
         }
@@ -84,11 +91,13 @@ int main(int argc, char** argv) {
     p.dispatch([&] { p.main().fstaClick(); });
     if (seams.shot) return 0;
 
-    // What the opening money buys: a restaurant on the second floor.
+    // Three loans, four more floors, and tenants on floors 2 to 6.
+    p.dispatch([&] { p.main().command8Click(); });
+    if (seams.shot) return 0;
     p.dispatch([&] { p.main().command9Click(); });
     if (seams.shot) return 0;
     building::Kivora& k = p.kivora();
-    const int tenants[][2] = {{2, 1}};
+    const int tenants[][2] = {{2, 0}, {3, 2}, {4, 1}, {5, 2}, {6, 0}};
     for (const auto& t : tenants) {
         p.dispatch([&] { k.gotFocus(); });
         p.dispatch([&] { k.label1Click(0); });
