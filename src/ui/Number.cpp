@@ -29,7 +29,28 @@ int scanNumber(const QString& s, int from) {
     return i - from;
 }
 
+// The clock and the counters are plain whole numbers nearly always: read
+// those digit by digit, and leave everything else to the full reading.
+bool parsePlainWhole(const QString& text, double* out) {
+    const qsizetype n = text.size();
+    if (n == 0 || n > 16) return false;
+    const QChar* c = text.constData();
+    qsizetype i = 0;
+    const bool negative = c[0] == u'-';
+    if (negative || c[0] == u'+') ++i;
+    if (i == n || n - i > 15) return false;
+    int64_t v = 0;
+    for (; i < n; ++i) {
+        const char16_t d = c[i].unicode();
+        if (d < u'0' || d > u'9') return false;
+        v = v * 10 + (d - u'0');
+    }
+    *out = negative ? -double(v) : double(v);
+    return true;
+}
+
 bool parseWhole(const QString& text, double* out) {
+    if (parsePlainWhole(text, out)) return true;
     const QString t = text.trimmed();
     if (t.isEmpty()) return false;
     const int len = scanNumber(t, 0);
@@ -75,8 +96,9 @@ double leadingNumber(const QString& text) {
 
 QString numberText(double value) {
     if (value == 0) return QStringLiteral("0");  // also turns -0 into 0
-    QString s = QString::number(value, 'g', 15);
-    return s;
+    // Whole numbers below 10^15 print as their digits, as the general form would.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) return QString::number(int64_t(value));
+    return QString::number(value, 'g', 15);
 }
 
 double roundHalfEven(double value) { return std::nearbyint(value); }

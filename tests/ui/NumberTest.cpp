@@ -50,3 +50,18 @@ TEST(Number, ThirtyTwoBitArithmeticDetectsOverflow) {
     EXPECT_THROW(addI32(2147483647, 1), Abandon);
     EXPECT_THROW(mulI32(100000, 100000), Abandon);
 }
+
+// The quick readings of plain whole numbers must agree with the general ones.
+TEST(Number, QuickWholeNumbersAgreeWithTheGeneralForms) {
+    for (double v : {1.0, -1.0, 7.0, 101.0, -450.0, 10000.0, 999999999999999.0, -999999999999999.0,
+                     1e15, -1e15, 1e16, 123456789012345.0, 0.5, 107.05, -0.25, 1e-7})
+        EXPECT_EQ(ui::numberText(v), QString::number(v, 'g', 15)) << v;
+    for (const char* t : {"0", "-0", "+5", "0007", "-12", "999999999999999", "1234567890123456",
+                          "12345678901234567", " 5", "5 ", "5.", "-", "+", "1e3", "--1", "٣"}) {
+        const QString text = QString::fromUtf8(t);
+        bool ok = false;
+        const double general = text.trimmed().toDouble(&ok);
+        EXPECT_EQ(ui::isNumber(text), ok) << t;
+        if (ok) EXPECT_EQ(ui::strictNumber(text), general) << t;
+    }
+}
