@@ -16,6 +16,7 @@ public:
     Program* program = nullptr;
     ui::Answer ask(const ui::Prompt&) override { return ui::Answer::Ok; }
     std::unique_ptr<ui::View> createView(ui::Form&) override { return nullptr; }
+    bool drawsViews() const override { return false; }
     void runModal(ui::Form& form, ui::View*) override {
         if (std::string(form.name()) == "Houkoku") program->houkoku().frame1Click();
         else if (std::string(form.name()) == "Namer") {

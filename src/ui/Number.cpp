@@ -1,5 +1,6 @@
 #include "ui/Number.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -96,8 +97,17 @@ double leadingNumber(const QString& text) {
 
 QString numberText(double value) {
     if (value == 0) return QStringLiteral("0");  // also turns -0 into 0
-    // Whole numbers below 10^15 print as their digits, as the general form would.
-    if (std::fabs(value) < 1e15 && value == std::trunc(value)) return QString::number(int64_t(value));
+    // Whole numbers below 10^15 print as their digits, as the general form
+    // would; the small ones the clock counts with are made once and shared.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        static const std::array<QString, 1024> small = [] {
+            std::array<QString, 1024> t;
+            for (int i = 0; i < 1024; ++i) t[i] = QString::number(i);
+            return t;
+        }();
+        if (value > 0 && value < 1024) return small[size_t(value)];
+        return QString::number(int64_t(value));
+    }
     return QString::number(value, 'g', 15);
 }
 

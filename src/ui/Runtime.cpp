@@ -119,6 +119,7 @@ void Runtime::bury(std::unique_ptr<Form> f, std::unique_ptr<View> v) {
 }
 
 void Runtime::refreshViews() {
+    if (!seams.drawsViews()) return;  // headless: nothing to draw after each event
     for (HolderBase* h : holders_) h->refresh();
 }
 

@@ -37,6 +37,8 @@ public:
     virtual ~Seams() = default;
     virtual Answer ask(const Prompt& prompt) = 0;
     virtual std::unique_ptr<View> createView(Form& form) = 0;  // may be null
+    // False when no form is ever drawn (tests, benchmarks): no redrawing.
+    virtual bool drawsViews() const { return true; }
     // Waits until the form is hidden or unloaded (play: the dialog's own loop).
     virtual void runModal(Form& form, View* view) = 0;
     virtual Timer::Driver* clockDriver() = 0;

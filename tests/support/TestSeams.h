@@ -52,6 +52,7 @@ public:
         return e.answer;
     }
     std::unique_ptr<ui::View> createView(ui::Form&) override { return nullptr; }
+    bool drawsViews() const override { return false; }
     void runModal(ui::Form& form, ui::View*) override {
         const std::string name = form.name();
         modalShown.push_back(name);
