@@ -19,6 +19,13 @@ QString fromCp932(const QByteArray& bytes) {
     return dec.decode(bytes);
 }
 
+std::optional<QString> fromCp932Exact(const QByteArray& bytes) {
+    QStringDecoder dec(kCodec, QStringConverter::Flag::Stateless);
+    QString text = dec.decode(bytes);
+    if (!dec.isValid() || dec.hasError()) return std::nullopt;
+    return text;
+}
+
 bool cp932CanHold(const QString& text) {
     QStringEncoder enc(kCodec);
     if (!enc.isValid()) return false;

@@ -2,6 +2,7 @@
 // Code page 932, the save file's encoding.
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace state {
 
@@ -9,5 +10,8 @@ namespace state {
 bool cp932CanHold(const QString& text);
 QByteArray toCp932(const QString& text);
 QString fromCp932(const QByteArray& bytes);
+// The text, or nothing when the bytes are not whole code page 932 text
+// (a byte no character starts with, or a character cut in half).
+std::optional<QString> fromCp932Exact(const QByteArray& bytes);
 
 }  // namespace state
