@@ -41,6 +41,8 @@ public:
     uint8_t Kaku = 0;
 
     void Change();
+    // The population the figures give, as the panel's focus recomputes it.
+    double population() const;
     void P();
     void gotFocus() override;
     void label9Click() {}
