@@ -38,10 +38,10 @@ public:
     bool queryUnload() override;
 
     void fstaClick();
-    void fconClick() {}
-    void command6Click() {}
-    void fsaClick() {}
-    void command3Click() {}
+    void fconClick();
+    void command6Click();
+    void fsaClick();
+    void command3Click();
     void fsetClick() {}
     void command7Click() {}
     void command1Click();
@@ -52,8 +52,18 @@ public:
     void command8Click();
     void command4Click();
 
+    // Reads the save file into the game; a file that is missing or not whole
+    // changes nothing and says so. True when the game was loaded.
+    bool FileRead();
+
 private:
+    void saveAndQuit();
+    void FileWrite();
+    bool loadUnderGuard();
     Program& p;
 };
+
+// The one save slot. Everything that reads or writes it asks here.
+QString saveFile(const Program& p);
 
 }  // namespace shell

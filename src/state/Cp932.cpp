@@ -36,6 +36,13 @@ QString toCp932LookAlikes(const QString& text) {
     return out;
 }
 
+std::optional<QString> fromCp932Exact(const QByteArray& bytes) {
+    QStringDecoder dec(kCodec, QStringConverter::Flag::Stateless);
+    QString text = dec.decode(bytes);
+    if (!dec.isValid() || dec.hasError()) return std::nullopt;
+    return text;
+}
+
 bool cp932CanHold(const QString& text) {
     QStringEncoder enc(kCodec);
     if (!enc.isValid()) return false;

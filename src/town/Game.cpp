@@ -44,11 +44,13 @@ std::array<ui::Label*, 12> Game::rows() {
 }
 
 // The population follows only here, at the panel's focus.
-void Game::Change() {
+void Game::Change() { Pop.setNumber(population()); }
+
+double Game::population() const {
     const double employees = Zyuugyou.leading();
     const double buildings = CBuil.number();
     const double blocks = Apart.number();
-    Pop.setNumber(3 * employees + 1000 * buildings + 500 * blocks);
+    return 3 * employees + 1000 * buildings + 500 * blocks;
 }
 
 void Game::popChange() {

@@ -48,6 +48,8 @@ public:
     uint8_t Kaku = 0;
 
     void Change();
+    // The population the figures give, as the panel's focus recomputes it.
+    double population() const;
     void P();
     void gotFocus() override;
     // The panel's labels are the town's counters: its close box only hides it.

@@ -1,0 +1,191 @@
+// The frame's save and load: "保存" and "セーブして終わる" write the game and
+// end the program; "続きから" and "ロード" read it back.
+#include <QFile>
+#include <QSaveFile>
+
+#include "building/Kivora.h"
+#include "shell/Main.h"
+#include "state/SaveFile.h"
+#include "town/Game.h"
+
+namespace shell {
+
+QString saveFile(const Program& p) { return p.programFile(QStringLiteral("\\Kivora.teskdata")); }
+
+namespace {
+
+// The labels of lines 1 to 10, in file order.
+std::array<ui::Label*, state::kFigures> figureLabels(Program& p) {
+    town::Game& g = p.game();
+    return {&p.main().Okane, &g.Zyuu, &g.Apart, &g.Kouz,     &g.Hat,
+            &g.CBuil,        &g.Kibo, &g.Kaisu, &g.Zyuugyou, &g.Kaisya};
+}
+
+state::SaveGame snapshot(Program& p) {
+    state::SaveGame g;
+    const auto labels = figureLabels(p);
+    for (int k = 0; k < state::kFigures; ++k) g.figures[k] = labels[k]->text();
+    const state::GameState& s = p.state;
+    g.CK = s.CK;
+    g.CF = s.CF;
+    g.Ye1 = s.Ye1;
+    g.Mon1 = s.Mon1;
+    g.We1 = s.We1;
+    g.Spe = s.Spe;
+    g.Last = s.Last;
+    g.loans = {s.M1ye, s.M1mo, s.M2ye, s.M2mo, s.M3ye, s.M3mo, s.M4ye, s.M4mo, s.M5ye, s.M5mo};
+    g.Player = s.Player;
+    for (int i = 1; i <= 100; ++i) g.floors[i - 1] = s.code(i);
+    return g;
+}
+
+// The old save is replaced only once the new one is whole on disk.
+// Unbuffered, so a short write (a full disk, a size limit) shows in the count:
+// a buffered flush can lose the tail and still let the commit succeed.
+bool writeWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+    if (f.write(bytes) != bytes.size() || f.size() != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+// The whole file, checked, before anything in the game changes.
+std::optional<state::SaveGame> readWhole(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray bytes;
+    for (;;) {  // in pieces: the name may belong to something endless
+        const QByteArray piece = f.read(64 * 1024);
+        if (piece.isEmpty()) break;
+        bytes += piece;
+        if (bytes.size() > state::kLargestSave) return std::nullopt;
+    }
+    if (f.error() != QFileDevice::NoError) return std::nullopt;
+    return state::readSave(bytes);
+}
+
+}  // namespace
+
+void Main::fsaClick() { saveAndQuit(); }
+void Main::command3Click() { saveAndQuit(); }
+
+void Main::saveAndQuit() {
+    Program& prog = p;
+    if (prog.ask(QStringLiteral("保存して終了しますか"), ui::Prompt::Buttons::YesNo,
+                 ui::Prompt::Icon::Question) != ui::Answer::Yes)
+        return;
+    if (prog.state.GameOver != 0) return;
+    prog.main().FileWrite();
+}
+
+// A save that fails keeps the old file and the game; one that succeeds ends
+// the program.
+void Main::FileWrite() {
+    Program& prog = p;
+    state::GameState& s = prog.state;
+    s.SavePath = ui::Variant::text(saveFile(prog));
+    const std::optional<QByteArray> bytes = state::writeSave(snapshot(prog));
+    if (!bytes || !writeWhole(s.SavePath.toText(), *bytes)) {
+        prog.ask(QStringLiteral("保存できませんでした"), ui::Prompt::Buttons::Ok,
+                 ui::Prompt::Icon::Warning);
+        return;
+    }
+    prog.ask(QStringLiteral("保存終了"));
+    prog.endNow();
+}
+
+// "続きから": the load under the loading guard, then the money's unit, the
+// controls and a fresh week count.
+void Main::fconClick() {
+    Program& prog = p;
+    if (!loadUnderGuard()) return;
+    Main& m = prog.main();
+    m.Simo.setText(QStringLiteral(",000,000円"));
+    m.OkaneH.visible = true;
+    for (ui::Command* c : {&m.Command1, &m.Command5, &m.Command3, &m.Command4}) c->enabled = true;
+    prog.kivora().Label4.setText(QStringLiteral("0"));
+}
+
+// "ロード": the same load; the week count goes on. The money shows its unit
+// here too, or a hundred million yen would read "100円".
+void Main::command6Click() {
+    Program& prog = p;
+    if (!loadUnderGuard()) return;
+    prog.main().Simo.setText(QStringLiteral(",000,000円"));
+}
+
+// While the guard is up a month the load writes skips its settlement: loading
+// restores the saved game and books nothing. The next week change lowers it.
+bool Main::loadUnderGuard() {
+    Program& prog = p;
+    const uint8_t before = prog.state.Era;
+    prog.state.Era = 1;
+    if (prog.main().FileRead()) return true;
+    prog.state.Era = before;
+    return false;
+}
+
+bool Main::FileRead() {
+    Program& prog = p;
+    state::GameState& s = prog.state;
+    s.SavePath = ui::Variant::text(saveFile(prog));
+    const std::optional<state::SaveGame> loaded = readWhole(s.SavePath.toText());
+    if (!loaded) {
+        prog.ask(QStringLiteral("セーブデータを読み込めませんでした"), ui::Prompt::Buttons::Ok,
+                 ui::Prompt::Icon::Warning);
+        return false;
+    }
+    const state::SaveGame& g = *loaded;
+
+    // The record, in file order.
+    s.Money = ui::Variant::real(ui::strictNumber(g.figures[state::kMoney]));
+    int32_t* buffers[] = {&s.Hou, &s.Man, &s.Kou, &s.Hata, &s.Bui, &s.Kib, &s.Kai, &s.Sag, &s.Sha};
+    for (int k = state::kHousing; k < state::kFigures; ++k)
+        *buffers[k - state::kHousing] = ui::toI32(g.figures[k]);
+    s.CK = g.CK;
+    s.CF = g.CF;
+    s.Ye1 = g.Ye1;
+    s.Mon1 = g.Mon1;
+    s.We1 = g.We1;
+    s.Spe = g.Spe;
+    s.Last = g.Last;
+    uint8_t* dues[] = {&s.M1ye, &s.M1mo, &s.M2ye, &s.M2mo, &s.M3ye,
+                       &s.M3mo, &s.M4ye, &s.M4mo, &s.M5ye, &s.M5mo};
+    for (int k = 0; k < 10; ++k) *dues[k] = g.loans[k];
+    s.Player = g.Player;
+    for (int i = 1; i <= 100; ++i) {
+        s.KaiBuffer[i - 1] = g.floors[i - 1];
+        s.setCkai(i, QString::number(s.KaiBuffer[i - 1]));
+    }
+
+    // Then the windows: the money first (it may end the game), the figures,
+    // the clock, the date.
+    prog.main().Okane.setText(g.figures[state::kMoney]);
+    const auto labels = figureLabels(prog);
+    for (int k = state::kHousing; k < state::kFigures; ++k) labels[k]->setText(g.figures[k]);
+    // The grade and the rank are not in the file; they show what the loaded
+    // figures earn, as the panel's own rules would give them.
+    const QString grade = town::gradeFor(prog.game().population());
+    if (!grade.isEmpty()) prog.game().Hatte.setText(grade);
+    const QString rank = town::rankFor(prog.game().Zyuugyou.leading());
+    if (!rank.isEmpty()) prog.game().Hyouka.setText(rank);
+
+    prog.restartClock();
+    prog.kivora().Ye.setText(QString::number(g.Ye1));
+    prog.kivora().Mon.setText(QString::number(g.Mon1));
+    prog.kivora().We.setText(QString::number(g.We1));
+
+    Main& m = prog.main();
+    m.caption = s.Player.toText() + QStringLiteral("社長 - 行動中");
+    for (ui::Command* c : {&m.Command1, &m.Command5, &m.Fsa, &m.Command3, &m.Command4, &m.Command8,
+                           &m.Command9})
+        c->enabled = true;
+    prog.kivora.show();
+    prog.main().OkaneH.visible = true;
+    return true;
+}
+
+}  // namespace shell

@@ -1,0 +1,533 @@
+// Saving and loading as the player does it: "保存" and "セーブして終わる",
+// "続きから" and "ロード", with the file in the program folder.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <csignal>
+
+#include "state/SaveFile.h"
+#include "support/TestSeams.h"
+
+using ui::Answer;
+
+namespace {
+
+const QString kAsk = QStringLiteral("保存して終了しますか");
+const QString kSaved = QStringLiteral("保存終了");
+const QString kNotSaved = QStringLiteral("保存できませんでした");
+const QString kNotLoaded = QStringLiteral("セーブデータを読み込めませんでした");
+const QString kDefeat = QStringLiteral("ゲームオーバー。所持金が0になりました…。");
+const QString kName = QStringLiteral(" 髙橋,\"～－\" 007");
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray golden() { return readFile(QStringLiteral(RUMIE_TEST_DATA "/state/data/new_game.teskdata")); }
+
+// The golden file with one record replaced.
+QByteArray withLine(int line, const QByteArray& text, QByteArray bytes = golden()) {
+    QList<QByteArray> lines = bytes.split('\n');
+    lines[line - 1] = text + '\r';
+    return lines.join('\n');
+}
+
+// Everything a load may touch, as text: equal pictures mean nothing changed.
+QStringList picture(Program& p) {
+    QStringList out;
+    shell::Main& m = p.main();
+    out << m.caption << m.Okane.text() << m.OkaneH.text() << QString::number(m.OkaneH.visible)
+        << m.Simo.text();
+    for (ui::Command* c : {&m.Command1, &m.Command2, &m.Command3, &m.Command4, &m.Command5, &m.Command6,
+                           &m.Command7, &m.Command8, &m.Command9, &m.Fsa, &m.Fcon, &m.FSta})
+        out << c->caption + QString::number(c->enabled);
+    if (town::Game* g = p.game.peek()) {
+        for (ui::Label* l : g->rows()) out << l->text();
+        out << QString::number(g->visible);
+    } else {
+        out << QStringLiteral("no panel");
+    }
+    building::Kivora& k = p.kivora();
+    out << k.Label4.text() << k.Ye.text() << k.Mon.text() << k.We.text()
+        << QString::number(k.Timer1.interval()) << QString::number(k.Timer1.enabled())
+        << QString::number(k.visible);
+    const state::GameState& s = p.state;
+    out << s.Money.toText() << s.Last.toText() << s.Player.toText() << s.CF;
+    for (int v : {int(s.Ye1), int(s.Mon1), int(s.We1), s.Spe, s.Kai, int(s.CK), int(s.Era),
+                  int(s.GameOver), s.Hou, s.Man, s.Kou, s.Hata, s.Bui, s.Kib, s.Sag, s.Sha,
+                  int(s.M1ye), int(s.M1mo), int(s.M2ye), int(s.M2mo), int(s.M3ye), int(s.M3mo),
+                  int(s.M4ye), int(s.M4mo), int(s.M5ye), int(s.M5mo)})
+        out << QString::number(v);
+    for (int i = 1; i <= 100; ++i) out << s.Ckai(i);
+    return out;
+}
+
+// What the file carries and what the screen shows of it.
+QStringList savedGame(Program& p) {
+    QStringList out;
+    shell::Main& m = p.main();
+    town::Game& g = p.game();
+    building::Kivora& k = p.kivora();
+    out << m.caption << m.OkaneH.text() << m.Simo.text();
+    for (ui::Label* l : {&m.Okane, &g.Zyuu, &g.Apart, &g.Kouz, &g.Hat, &g.CBuil, &g.Kibo, &g.Kaisu,
+                         &g.Zyuugyou, &g.Kaisya, &g.Hatte, &g.Hyouka, &k.Ye, &k.Mon, &k.We})
+        out << l->text();
+    out << QString::number(k.Timer1.interval());
+    const state::GameState& s = p.state;
+    out << s.Last.toText() << s.Player.toText() << s.CF;
+    for (int v : {int(s.Ye1), int(s.Mon1), int(s.We1), s.Spe, s.Kai, int(s.CK), int(s.M1ye),
+                  int(s.M1mo), int(s.M2ye), int(s.M2mo), int(s.M3ye), int(s.M3mo), int(s.M4ye),
+                  int(s.M4mo), int(s.M5ye), int(s.M5mo)})
+        out << QString::number(v);
+    for (int i = 1; i <= 100; ++i) out << s.Ckai(i);
+    return out;
+}
+
+// One program run with its own seams and folder, for stories that need more
+// than one run.
+template <class Seams = TestSeams>
+struct SessionOf {
+    Seams seams;
+    Program prog{seams};
+    QStringList report;  // the figures of the last report shown
+
+    SessionOf() {
+        seams.modalDefault["Houkoku"] = [this] {
+            finance::Houkoku& h = prog.houkoku();
+            report.clear();
+            for (ui::Label* l : {&h.Syunyu, &h.Keihi, &h.Izi, &h.Other, &h.Gou, &h.Syozi, &h.Gou2, &h.An})
+                report << l->text();
+            h.frame1Click();
+        };
+    }
+    void act(const std::function<void()>& f) { prog.dispatch(f); }
+    void tick(int n) {
+        for (int i = 0; i < n && !prog.ended(); ++i) act([&] { prog.kivora().Timer1.fire(); });
+    }
+    void openFrame() {
+        prog.startUp();
+        act([&] { prog.start().command1Click(); });
+    }
+    void startGame(const QString& name = QStringLiteral("田中")) {
+        openFrame();
+        seams.modal["Namer"].push_back([this, name] {
+            prog.namer().Text1 = name;
+            prog.namer().command1Click();
+        });
+        act([&] { prog.main().fstaClick(); });
+    }
+    QString saveFile() { return shell::saveFile(prog); }
+    void loadBy(bool continueMenu) {
+        act([&] {
+            if (continueMenu)
+                prog.main().fconClick();
+            else
+                prog.main().command6Click();
+        });
+    }
+    QString date() {
+        building::Kivora& k = prog.kivora();
+        return k.Ye.text() + u'/' + k.Mon.text() + u'/' + k.We.text();
+    }
+
+    // A game in its second month: 48 floors with a hotel, a company and a
+    // restaurant high up, two loans, the fastest clock, money with a fraction
+    // of a million, the rooftop picked, in the middle of a month.
+    void playMidYear() {
+        startGame(kName);
+        act([&] {
+            state::GameState& s = prog.state;
+            town::Game& g = prog.game();
+            g.Kaisu.setText(QStringLiteral("48"));
+            s.setCkai(2, QStringLiteral("1"));
+            s.setCkai(17, QStringLiteral("3"));
+            s.setCkai(48, QStringLiteral("2"));
+            g.Zyuugyou.setNumber(10 + 30 + 10 + 30);
+            s.M1ye = 4, s.M1mo = 6, s.M3ye = 2, s.M3mo = 5;
+            s.Spe = 20;
+            prog.restartClock();
+            prog.main().Okane.setText(QStringLiteral("1234.565"));
+        });
+        act([&] { prog.main().command1Click(); });  // the panel works out the grade
+        tick(405);                                  // a month end: month 5
+        act([&] {
+            prog.state.CK = 48;
+            prog.state.CF = QStringLiteral("屋上");
+        });
+        tick(250);
+    }
+    // Ticks up to the next report.
+    void toNextMonthEnd() {
+        const QString month = prog.kivora().Mon.text();
+        for (int i = 0; i < 500 && prog.kivora().Mon.text() == month; ++i) tick(1);
+    }
+};
+
+using Session = SessionOf<>;
+
+// A program folder that nobody, not even the superuser, can write into.
+struct SealedFolderSeams : TestSeams {
+    QString programFolder() override { return QStringLiteral("/proc"); }
+};
+
+class SaveLoadTest : public GameTest {
+protected:
+    QString saveFile() { return shell::saveFile(prog); }
+    void putSave(const QByteArray& bytes) { writeFile(saveFile(), bytes); }
+    void loadBy(bool continueMenu) {
+        act([&] {
+            if (continueMenu)
+                prog.main().fconClick();
+            else
+                prog.main().command6Click();
+        });
+    }
+    // A save that fails: the message, no end, the game going on.
+    void expectSaveFails() {
+        seams.expect(kAsk, Answer::Yes);
+        seams.expect(kNotSaved);
+        act([&] { prog.main().command3Click(); });
+        EXPECT_FALSE(seams.endedNow);
+        EXPECT_EQ(seams.asked.back().icon, ui::Prompt::Icon::Warning);
+        EXPECT_TRUE(prog.main().Command3.enabled);
+        tick(102);
+        EXPECT_EQ(date(), QStringLiteral("1/4/2"));
+    }
+};
+
+}  // namespace
+
+TEST_F(SaveLoadTest, SavingANewGameWritesTheGoldenFileAndEnds) {
+    startGame();
+    seams.expect(kAsk, Answer::Yes);
+    seams.expect(kSaved);
+    act([&] { prog.main().command3Click(); });
+    EXPECT_TRUE(seams.endedNow);
+    EXPECT_EQ(seams.asked[0].icon, ui::Prompt::Icon::Question);
+    EXPECT_EQ(seams.asked[0].buttons, ui::Prompt::Buttons::YesNo);
+    EXPECT_EQ(readFile(saveFile()), golden());
+    EXPECT_EQ(prog.state.SavePath.toText(), seams.folder.path() + QStringLiteral("/Kivora.teskdata"));
+    EXPECT_EQ(QDir(seams.folder.path()).entryList(QDir::Files), QStringList{"Kivora.teskdata"});
+}
+
+TEST_F(SaveLoadTest, NoOrAGameAlreadyLostWritesNothing) {
+    startGame();
+    seams.expect(kAsk, Answer::No);
+    act([&] { prog.main().fsaClick(); });
+    EXPECT_FALSE(QFile::exists(saveFile()));
+    EXPECT_FALSE(seams.endedNow);
+    prog.state.GameOver = 1;
+    seams.expect(kAsk, Answer::Yes);
+    act([&] { prog.main().fsaClick(); });
+    EXPECT_FALSE(QFile::exists(saveFile()));
+    EXPECT_FALSE(seams.endedNow);
+}
+
+TEST_F(SaveLoadTest, AFolderInThePlaceOfTheFileFailsTheSave) {
+    startGame();
+    ASSERT_TRUE(QDir(seams.folder.path()).mkdir(QStringLiteral("Kivora.teskdata")));
+    expectSaveFails();
+    EXPECT_TRUE(QFileInfo(saveFile()).isDir());
+}
+
+TEST_F(SaveLoadTest, AMissingFolderFailsTheSave) {
+    startGame();
+    ASSERT_TRUE(seams.folder.remove());
+    expectSaveFails();
+    EXPECT_FALSE(QFile::exists(saveFile()));
+}
+
+TEST_F(SaveLoadTest, AFullDiskKeepsTheOldSaveByteForByte) {
+    startGame();
+    const QByteArray old = withLine(28, "old game");
+    putSave(old);
+    act([&] { prog.main().Okane.setText(QStringLiteral("250")); });
+    // The file may grow to 64 bytes only, as on a disk that is full.
+    rlimit was{};
+    getrlimit(RLIMIT_FSIZE, &was);
+    rlimit tight = was;
+    tight.rlim_cur = 64;
+    auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    seams.expect(kAsk, Answer::Yes);
+    seams.expect(kNotSaved);
+    act([&] { prog.main().command3Click(); });
+    setrlimit(RLIMIT_FSIZE, &was);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_FALSE(seams.endedNow);
+    EXPECT_EQ(readFile(saveFile()), old);
+    EXPECT_EQ(QDir(seams.folder.path()).entryList(QDir::Files), QStringList{"Kivora.teskdata"});
+    tick(102);
+    EXPECT_EQ(date(), QStringLiteral("1/4/2"));
+}
+
+TEST_F(SaveLoadTest, AReadOnlyFolderKeepsTheOldSave) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+    startGame();
+    putSave(golden());
+    act([&] { prog.main().Okane.setText(QStringLiteral("250")); });
+    QFile::setPermissions(seams.folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    expectSaveFails();
+    QFile::setPermissions(seams.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(readFile(saveFile()), golden());
+}
+
+TEST(SaveLoadStory, AFolderNobodyCanWriteFailsTheSave) {
+    SessionOf<SealedFolderSeams> r;
+    r.startGame();
+    r.seams.expect(kAsk, Answer::Yes);
+    r.seams.expect(kNotSaved);
+    r.act([&] { r.prog.main().command3Click(); });
+    EXPECT_FALSE(r.seams.endedNow);
+    EXPECT_TRUE(r.seams.prompts.empty());
+    r.tick(102);
+    EXPECT_EQ(r.date(), QStringLiteral("1/4/2"));
+}
+
+TEST_F(SaveLoadTest, AGameTheFileCannotHoldIsNotWrittenOverTheOldSave) {
+    startGame();
+    const QByteArray old = golden();
+    putSave(old);
+    prog.state.Player = ui::Variant::text(QStringLiteral("😀"));  // no code page 932 for it
+    expectSaveFails();
+    EXPECT_EQ(readFile(saveFile()), old);
+}
+
+TEST(SaveLoadStory, AGameSavedMidYearComesBackWholeAndGoesOnAlike) {
+    for (const bool continueMenu : {false, true}) {
+        SCOPED_TRACE(continueMenu ? "続きから" : "ロード");
+        Session saved;
+        saved.playMidYear();
+        saved.seams.expect(kAsk, Answer::Yes);
+        saved.seams.expect(kSaved);
+        saved.act([&] { saved.prog.main().command3Click(); });
+        ASSERT_TRUE(saved.seams.endedNow);
+        const QByteArray file = readFile(saved.saveFile());
+
+        Session original;  // the same game, never saved
+        original.playMidYear();
+        ASSERT_EQ(original.prog.kivora().Mon.text(), QStringLiteral("5"));
+        ASSERT_EQ(original.prog.state.Last.toText(), QStringLiteral("123256.5"));
+
+        Session loaded;
+        loaded.openFrame();
+        writeFile(loaded.saveFile(), file);
+        loaded.loadBy(continueMenu);
+        EXPECT_TRUE(loaded.seams.prompts.empty());
+        EXPECT_TRUE(loaded.report.isEmpty()) << "the load ran a month end";
+        EXPECT_EQ(savedGame(loaded.prog), savedGame(original.prog));
+        EXPECT_EQ(loaded.prog.main().caption, kName + QStringLiteral("社長 - 行動中"));
+        EXPECT_EQ(loaded.prog.main().OkaneH.text(), QStringLiteral("1,233"));
+        EXPECT_EQ(loaded.prog.kivora().Timer1.interval(), 20);
+
+        loaded.toNextMonthEnd();
+        original.toNextMonthEnd();
+        EXPECT_FALSE(loaded.report.isEmpty());
+        EXPECT_EQ(loaded.report, original.report);
+        EXPECT_EQ(savedGame(loaded.prog), savedGame(original.prog));
+    }
+}
+
+TEST_F(SaveLoadTest, AFileThatDoesNotLoadChangesNothing) {
+    const std::pair<const char*, QByteArray> files[] = {
+        {"short", golden().left(200)},
+        {"empty", QByteArray()},
+        {"not a number", withLine(9, "ten")},
+        {"floors 0", withLine(8, "0")},
+        {"floors 101", withLine(8, "101")},
+        {"month 13", withLine(14, " 13 ")},
+        {"week 5", withLine(15, " 5 ")},
+        {"code 4", withLine(30, "4")},
+        {"loan month 13", withLine(19, " 13 ")},
+        {"a tenant above the roof", withLine(32, "1")},
+        {"money as text", withLine(1, "lots")},
+        {"cut code page 932", withLine(28, "\x82")},
+    };
+    startGame();
+    tick(150);
+    act([&] { prog.main().command4Click(); });  // paused: nothing may move by itself
+    for (const bool continueMenu : {false, true}) {
+        for (const auto& [what, bytes] : files) {
+            SCOPED_TRACE(std::string(what) + (continueMenu ? " by 続きから" : " by ロード"));
+            putSave(bytes);
+            const QStringList before = picture(prog);
+            seams.expect(kNotLoaded);
+            loadBy(continueMenu);
+            EXPECT_EQ(picture(prog), before);
+            EXPECT_EQ(seams.asked.back().icon, ui::Prompt::Icon::Warning);
+        }
+    }
+    // No file at all, or a folder by its name.
+    QFile::remove(saveFile());
+    for (int i = 0; i < 2; ++i) {
+        const QStringList before = picture(prog);
+        seams.expect(kNotLoaded);
+        loadBy(i == 0);
+        EXPECT_EQ(picture(prog), before);
+    }
+    ASSERT_TRUE(QDir(seams.folder.path()).mkdir(QStringLiteral("Kivora.teskdata")));
+    const QStringList before = picture(prog);
+    seams.expect(kNotLoaded);
+    loadBy(true);
+    EXPECT_EQ(picture(prog), before);
+}
+
+TEST_F(SaveLoadTest, ContinueWithNoSaveLeavesTheIdleFrameIdle) {
+    openFrame();
+    const QStringList before = picture(prog);
+    seams.expect(kNotLoaded);
+    act([&] { prog.main().fconClick(); });
+    EXPECT_EQ(picture(prog), before);
+    auto& m = prog.main();
+    for (auto* c : {&m.Command3, &m.Command4, &m.Command8, &m.Command9, &m.Fsa, &m.Command1, &m.Command5})
+        EXPECT_FALSE(c->enabled);
+    EXPECT_EQ(prog.state.Era, 0);
+    tick(500);
+    EXPECT_EQ(date(), QStringLiteral("1/4/1"));
+}
+
+TEST_F(SaveLoadTest, LinesAfterTheLastRecordAreNotRead) {
+    openFrame();
+    putSave(golden() + "129\r\n\"unclosed\r\n\xff\xff\r\n");
+    act([&] { prog.main().command6Click(); });
+    EXPECT_EQ(prog.main().caption, QStringLiteral("田中社長 - 行動中"));
+    EXPECT_EQ(money(), QStringLiteral("100"));
+}
+
+TEST(SaveLoadStory, LoadFromTheIdleFrameStartsTheGameAndShowsTheUnit) {
+    for (const bool continueMenu : {false, true}) {
+        SCOPED_TRACE(continueMenu ? "続きから" : "ロード");
+        Session r;
+        r.openFrame();
+        writeFile(r.saveFile(), golden());
+        r.loadBy(continueMenu);
+        Program& p = r.prog;
+        shell::Main& m = p.main();
+        EXPECT_EQ(m.caption, QStringLiteral("田中社長 - 行動中"));
+        EXPECT_EQ(m.OkaneH.text() + m.Simo.text(), QStringLiteral("100,000,000円"));
+        EXPECT_TRUE(m.OkaneH.visible);
+        for (auto* c : {&m.Command3, &m.Command4, &m.Command8, &m.Command9, &m.Fsa, &m.Command1, &m.Command5})
+            EXPECT_TRUE(c->enabled);
+        EXPECT_TRUE(p.kivora().visible);
+        EXPECT_FALSE(p.game().visible);
+        EXPECT_EQ(p.kivora().Timer1.interval(), 50);
+        EXPECT_EQ(r.date(), QStringLiteral("1/4/1"));
+        EXPECT_EQ(p.state.Kai, 3);
+        EXPECT_EQ(p.game().Hatte.text(), QStringLiteral("村"));
+        EXPECT_EQ(p.game().Hyouka.text(), QStringLiteral("F"));
+        EXPECT_TRUE(r.seams.prompts.empty());
+        r.tick(102);
+        EXPECT_EQ(r.date(), QStringLiteral("1/4/2"));
+    }
+}
+
+TEST_F(SaveLoadTest, ContinueRestartsTheWeekCountLoadKeepsIt) {
+    startGame();
+    tick(150);  // week 2, 48 ticks into it
+    putSave(golden());
+    act([&] { prog.main().command6Click(); });
+    EXPECT_EQ(prog.kivora().Label4.text(), QStringLiteral("49"));
+    EXPECT_EQ(date(), QStringLiteral("1/4/1"));
+    EXPECT_EQ(prog.state.Era, 0) << "the week changed and lowered the guard";
+    tick(150);
+    act([&] { prog.main().fconClick(); });
+    EXPECT_EQ(prog.kivora().Label4.text(), QStringLiteral("0"));
+    EXPECT_EQ(prog.state.Era, 0);
+}
+
+TEST(SaveLoadStory, TheGuardStaysUpUntilTheNextWeekWhenTheWeekIsTheSame) {
+    for (const bool continueMenu : {false, true}) {
+        SCOPED_TRACE(continueMenu ? "続きから" : "ロード");
+        Session r;
+        r.startGame();
+        writeFile(r.saveFile(), golden());
+        r.loadBy(continueMenu);
+        EXPECT_EQ(r.prog.state.Era, 1);
+        r.tick(102);
+        EXPECT_EQ(r.prog.state.Era, 0);
+        EXPECT_EQ(r.date(), QStringLiteral("1/4/2"));
+    }
+}
+
+TEST(SaveLoadStory, ALoadIntoAnotherMonthRunsNoSettlement) {
+    for (const bool continueMenu : {false, true}) {
+        SCOPED_TRACE(continueMenu ? "続きから" : "ロード");
+        Session r;
+        r.startGame();
+        r.tick(405 + 101);  // month 5, week 2
+        ASSERT_EQ(r.date(), QStringLiteral("1/5/2"));
+        writeFile(r.saveFile(), golden());
+        r.report.clear();
+        r.seams.modalShown.clear();
+        r.loadBy(continueMenu);
+        EXPECT_TRUE(r.seams.modalShown.empty()) << "a report was shown while loading";
+        EXPECT_EQ(r.prog.main().Okane.text(), QStringLiteral("100"));
+        EXPECT_EQ(r.date(), QStringLiteral("1/4/1"));
+        EXPECT_EQ(r.prog.state.Last, ui::Variant::whole(10000));
+        EXPECT_EQ(r.prog.state.Era, 0);
+    }
+}
+
+TEST_F(SaveLoadTest, LoadingWhilePausedStaysPaused) {
+    startGame();
+    act([&] { prog.main().command4Click(); });
+    putSave(withLine(16, " 30 "));
+    act([&] { prog.main().command6Click(); });
+    EXPECT_EQ(prog.main().caption, QStringLiteral("田中社長 - 行動中"));
+    EXPECT_EQ(prog.main().Command4.caption, QStringLiteral("開始"));
+    EXPECT_FALSE(prog.kivora().Timer1.enabled());
+    EXPECT_EQ(prog.kivora().Timer1.interval(), 30);
+    tick(300);
+    EXPECT_EQ(date(), QStringLiteral("1/4/1"));
+}
+
+TEST_F(SaveLoadTest, MoneyBelowOneInTheFileEndsTheGame) {
+    openFrame();
+    putSave(withLine(1, "0.5"));
+    seams.expect(kDefeat);
+    act([&] { prog.main().fconClick(); });
+    EXPECT_TRUE(seams.endedNow);
+    EXPECT_EQ(prog.state.GameOver, 1);
+}
+
+TEST_F(SaveLoadTest, GradeAndRankShowWhatTheLoadedFiguresEarn) {
+    // 2501 employees and 1000 other buildings: population 1,007,503.
+    QByteArray b = withLine(9, "2501");
+    b = withLine(6, "1000", b);
+    b = withLine(8, "100", b);
+    openFrame();
+    putSave(b);
+    act([&] { prog.main().command6Click(); });
+    EXPECT_EQ(prog.game().Hatte.text(), QStringLiteral("首都"));
+    EXPECT_EQ(prog.game().Hyouka.text(), QStringLiteral("S"));
+    // And down again with the next file.
+    putSave(golden());
+    act([&] { prog.main().command6Click(); });
+    EXPECT_EQ(prog.game().Hatte.text(), QStringLiteral("村"));
+    EXPECT_EQ(prog.game().Hyouka.text(), QStringLiteral("F"));
+}
+
+TEST_F(SaveLoadTest, ADigitNameComesBackAsTyped) {
+    openFrame();
+    newGame(QStringLiteral("007"));
+    seams.expect(kAsk, Answer::Yes);
+    seams.expect(kSaved);
+    act([&] { prog.main().command3Click(); });
+    const QByteArray file = readFile(saveFile());
+
+    Session next;
+    next.openFrame();
+    writeFile(next.saveFile(), file);
+    next.act([&] { next.prog.main().fconClick(); });
+    EXPECT_EQ(next.prog.main().caption, QStringLiteral("007社長 - 行動中"));
+    EXPECT_EQ(next.prog.state.Player, ui::Variant::text(QStringLiteral("007")));
+}
