@@ -5,6 +5,7 @@
 #include "building/KakudaiView.h"
 #include "building/KivoraView.h"
 #include "finance/HoukokuView.h"
+#include "settings/SetSView.h"
 #include "shell/MainView.h"
 #include "shell/NamerView.h"
 #include "shell/StartView.h"
@@ -27,6 +28,7 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
     if (name == "Houkoku") return std::make_unique<finance::HoukokuView>(p, owner);
     if (name == "Choic") return std::make_unique<building::ChoicView>(p, owner);
     if (name == "Kakudai") return std::make_unique<building::KakudaiView>(p, owner);
+    if (name == "SetS") return std::make_unique<settings::SetSView>(p, owner);
     return nullptr;
 }
 

@@ -42,8 +42,8 @@ public:
     void command6Click() {}
     void fsaClick() {}
     void command3Click() {}
-    void fsetClick() {}
-    void command7Click() {}
+    void fsetClick();
+    void command7Click() { fsetClick(); }
     void command1Click();
     void command5Click();
     void fhelpClick() {}

@@ -5,6 +5,7 @@
 #include "building/Kakudai.h"
 #include "building/Kivora.h"
 #include "finance/Houkoku.h"
+#include "settings/SetS.h"
 #include "shell/Main.h"
 #include "shell/Namer.h"
 #include "shell/Start.h"
@@ -27,7 +28,8 @@ Program::Program(ui::Seams& seams)
       choiwin(*this, maker<building::Choiwin>(this), &main),
       houkoku(*this, maker<finance::Houkoku>(this)),
       choic(*this, maker<building::Choic>(this)),
-      kakudai(*this, maker<building::Kakudai>(this)) {
+      kakudai(*this, maker<building::Kakudai>(this)),
+      setS(*this, maker<settings::SetS>(this)) {
     allWindowsGone = [this] { return !main.exists() && !start.exists(); };
 }
 

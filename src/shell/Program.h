@@ -9,6 +9,7 @@
 namespace shell { class Main; class Start; class Namer; }
 namespace building { class Kivora; class Choiwin; class Choic; class Kakudai; }
 namespace town { class Game; }
+namespace settings { class SetS; }
 namespace finance { class Houkoku; }
 
 class Program : public ui::Runtime {
@@ -27,6 +28,7 @@ public:
     ui::Holder<finance::Houkoku> houkoku;
     ui::Holder<building::Choic> choic;
     ui::Holder<building::Kakudai> kakudai;
+    ui::Holder<settings::SetS> setS;
 
     // Start-up: the title screen alone.
     void startUp();

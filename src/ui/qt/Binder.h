@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QSlider>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -19,6 +20,17 @@ class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+signals:
+    void clicked();
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+// A slider that reports a click anywhere on it, the handle or the groove.
+class ClickSlider : public QSlider {
+    Q_OBJECT
+public:
+    using QSlider::QSlider;
 signals:
     void clicked();
 protected:
@@ -54,6 +66,9 @@ public:
     QAction* action(QAction* a, ui::Command& c, const char* name, std::function<void()> click);
     PictureBox* picture(PictureBox* w, ui::Picture& p, const char* name);
     QListWidget* list(QListWidget* w, ui::ListBox& l, const char* name, std::function<void()> click);
+    // Each new value the player sets reaches the control (and its change
+    // handler) as one event; a click runs `click`.
+    ClickSlider* slider(ClickSlider* w, ui::Slider& s, const char* name, std::function<void()> click);
     // A click on a clickable widget, run as one event.
     void onClick(ClickLabel* w, std::function<void()> click);
     void sync(std::function<void()> f) { syncs_.push_back(std::move(f)); }
