@@ -10,6 +10,8 @@
 #include "shell/NamerView.h"
 #include "shell/StartView.h"
 #include "town/GameView.h"
+#include "town/KaisyameiView.h"
+#include "town/ShisetuView.h"
 #include "ui/qt/QtSeams.h"
 
 namespace app {
@@ -29,6 +31,8 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
     if (name == "Choic") return std::make_unique<building::ChoicView>(p, owner);
     if (name == "Kakudai") return std::make_unique<building::KakudaiView>(p, owner);
     if (name == "SetS") return std::make_unique<settings::SetSView>(p, owner);
+    if (name == "Shisetu") return std::make_unique<town::ShisetuView>(p, owner);
+    if (name == "Kaisyamei") return std::make_unique<town::KaisyameiView>(p, owner);
     return nullptr;
 }
 

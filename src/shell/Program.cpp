@@ -10,6 +10,8 @@
 #include "shell/Namer.h"
 #include "shell/Start.h"
 #include "town/Game.h"
+#include "town/Kaisyamei.h"
+#include "town/Shisetu.h"
 
 namespace {
 template <typename T>
@@ -29,7 +31,9 @@ Program::Program(ui::Seams& seams)
       houkoku(*this, maker<finance::Houkoku>(this)),
       choic(*this, maker<building::Choic>(this)),
       kakudai(*this, maker<building::Kakudai>(this)),
-      setS(*this, maker<settings::SetS>(this)) {
+      setS(*this, maker<settings::SetS>(this)),
+      shisetu(*this, maker<town::Shisetu>(this)),
+      kaisyamei(*this, maker<town::Kaisyamei>(this), &main) {
     allWindowsGone = [this] { return !main.exists() && !start.exists(); };
 }
 

@@ -8,7 +8,7 @@
 
 namespace shell { class Main; class Start; class Namer; }
 namespace building { class Kivora; class Choiwin; class Choic; class Kakudai; }
-namespace town { class Game; }
+namespace town { class Game; class Shisetu; class Kaisyamei; }
 namespace settings { class SetS; }
 namespace finance { class Houkoku; }
 
@@ -29,6 +29,8 @@ public:
     ui::Holder<building::Choic> choic;
     ui::Holder<building::Kakudai> kakudai;
     ui::Holder<settings::SetS> setS;
+    ui::Holder<town::Shisetu> shisetu;
+    ui::Holder<town::Kaisyamei> kaisyamei;  // not modal: it closes with the frame
 
     // Start-up: the title screen alone.
     void startUp();

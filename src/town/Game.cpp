@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "town/Kaisyamei.h"
 #include "town/Ladders.h"
+#include "town/Shisetu.h"
 
 namespace town {
 
@@ -67,5 +69,16 @@ void Game::kaisyaChange() {
 void Game::P() { Kaku = ui::toU8(p.seams.wallSecond() / 6.0); }
 
 void Game::gotFocus() { Change(); }
+
+// The two "詳細" links hold the clock while their lists are open.
+void Game::label9Click() {
+    p.stopClock();
+    p.kaisyamei.show();
+}
+
+void Game::label10Click() {
+    p.stopClock();
+    p.shisetu.showModal();
+}
 
 }  // namespace town

@@ -43,8 +43,8 @@ public:
     void Change();
     void P();
     void gotFocus() override;
-    void label9Click() {}
-    void label10Click() {}
+    void label9Click();
+    void label10Click();
 
     // The value label of each row, in screen order.
     std::array<ui::Label*, 12> rows();

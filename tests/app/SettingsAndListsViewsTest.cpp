@@ -1,10 +1,11 @@
-// The speed setting as a real Qt window, offscreen: found by its names,
-// showing its controls, closing as it should.
+// The speed setting and the two lists as real Qt windows,
+// offscreen: found by their names, showing their controls, closing as they should.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSlider>
@@ -66,6 +67,15 @@ protected:
         frame = topLevel(QStringLiteral("Main"));
         ASSERT_NE(frame, nullptr);
     }
+    // A game through the name dialog, paused at once so that no week turns.
+    void startGame() {
+        openFrame();
+        withModal("Namer", [](QWidget* namer) {
+            QTest::keyClicks(find<QLineEdit>(namer, "Text1"), QStringLiteral("Yamada"));
+            QTest::mouseClick(find<QPushButton>(namer, "Command1"), Qt::LeftButton);
+        }, [this] { frame->findChild<QAction*>(QStringLiteral("FSta"))->trigger(); });
+        QTest::mouseClick(find<QPushButton>(frame, "Command4"), Qt::LeftButton);
+    }
 };
 
 }  // namespace
@@ -106,4 +116,39 @@ TEST_F(WindowViews, SpeedSettingSliderSecondsAndOk) {
         d->close();
     }, [this] { frame->findChild<QAction*>(QStringLiteral("Fset"))->trigger(); });
     EXPECT_EQ(program.state.Spe, 30);
+}
+
+TEST_F(WindowViews, TenantCountsAndFacilitiesFromThePanelLinks) {
+    startGame();
+    program.state.setCkai(2, QStringLiteral("3"));
+    program.state.setCkai(3, QStringLiteral("1"));
+    frame->findChild<QAction*>(QStringLiteral("Command1"))->trigger();  // "情報"
+    auto* counts = find<QLabel>(frame, "Label9");
+    ASSERT_NE(counts, nullptr);
+    EXPECT_EQ(counts->text(), QStringLiteral("詳細"));
+    QTest::mouseClick(counts, Qt::LeftButton);
+
+    // Not modal: a window of its own over the frame, the frame still usable.
+    QWidget* k = topLevel(QStringLiteral("Kaisyamei"));
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(k->windowTitle(), QStringLiteral("詳細"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(k->parentWidget(), frame);
+    EXPECT_EQ(find<QLabel>(k, "Label1")->text(), QStringLiteral("ホテル"));
+    EXPECT_EQ(find<QLabel>(k, "HO")->text(), QStringLiteral("1"));
+    EXPECT_EQ(find<QLabel>(k, "RE")->text(), QStringLiteral("0"));
+    EXPECT_EQ(find<QLabel>(k, "KA")->text(), QStringLiteral("1"));
+    EXPECT_EQ(find<QLabel>(k, "Label6")->text(), QStringLiteral("社"));
+    EXPECT_EQ(program.kivora().Timer1.interval(), 0);
+    QTest::mouseClick(find<QPushButton>(k, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(topLevel(QStringLiteral("Kaisyamei")), nullptr);
+    EXPECT_EQ(program.kivora().Timer1.interval(), 50);
+
+    withModal("Shisetu", [this](QWidget* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("施設"));
+        EXPECT_EQ(find<QListWidget>(d, "List1")->count(), 0);
+        EXPECT_EQ(program.kivora().Timer1.interval(), 0);
+        QTest::mouseClick(find<QPushButton>(d, "Command1"), Qt::LeftButton);
+    }, [this] { QTest::mouseClick(find<QLabel>(frame, "Label10"), Qt::LeftButton); });
+    EXPECT_EQ(program.kivora().Timer1.interval(), 50);
 }
