@@ -5,6 +5,7 @@
 #include "building/KakudaiView.h"
 #include "building/KivoraView.h"
 #include "finance/HoukokuView.h"
+#include "settings/Help1View.h"
 #include "settings/SetSView.h"
 #include "shell/MainView.h"
 #include "shell/NamerView.h"
@@ -31,6 +32,7 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
     if (name == "Choic") return std::make_unique<building::ChoicView>(p, owner);
     if (name == "Kakudai") return std::make_unique<building::KakudaiView>(p, owner);
     if (name == "SetS") return std::make_unique<settings::SetSView>(p, owner);
+    if (name == "Help1") return std::make_unique<settings::Help1View>(p, owner);
     if (name == "Shisetu") return std::make_unique<town::ShisetuView>(p, owner);
     if (name == "Kaisyamei") return std::make_unique<town::KaisyameiView>(p, owner);
     return nullptr;

@@ -3,6 +3,7 @@
 #include "building/Kakudai.h"
 #include "building/Kivora.h"
 #include "finance/Money.h"
+#include "settings/Help1.h"
 #include "settings/SetS.h"
 #include "shell/Namer.h"
 #include "town/Game.h"
@@ -51,6 +52,13 @@ void Main::fsetClick() {
     prog.setS.showModal();
     // Closing unloaded the dialog; this brings it back, hidden, for the next time.
     prog.setS().Slider1.tipText = QStringLiteral("速度変更");
+}
+
+// The help page is read again at every opening; the weeks go on meanwhile.
+void Main::fhelpClick() {
+    Program& prog = p;
+    prog.help1().Tesk.navigate(prog.programFile(QStringLiteral("\\Help.html")));
+    prog.help1.showModal();
 }
 
 void Main::fverClick() {

@@ -46,7 +46,7 @@ public:
     void command7Click() { fsetClick(); }
     void command1Click();
     void command5Click();
-    void fhelpClick() {}
+    void fhelpClick();
     void fverClick();
     void command9Click();
     void command8Click() {}

@@ -5,6 +5,7 @@
 #include "building/Kakudai.h"
 #include "building/Kivora.h"
 #include "finance/Houkoku.h"
+#include "settings/Help1.h"
 #include "settings/SetS.h"
 #include "shell/Main.h"
 #include "shell/Namer.h"
@@ -32,6 +33,7 @@ Program::Program(ui::Seams& seams)
       choic(*this, maker<building::Choic>(this)),
       kakudai(*this, maker<building::Kakudai>(this)),
       setS(*this, maker<settings::SetS>(this)),
+      help1(*this, maker<settings::Help1>(this)),
       shisetu(*this, maker<town::Shisetu>(this)),
       kaisyamei(*this, maker<town::Kaisyamei>(this), &main) {
     allWindowsGone = [this] { return !main.exists() && !start.exists(); };

@@ -9,7 +9,7 @@
 namespace shell { class Main; class Start; class Namer; }
 namespace building { class Kivora; class Choiwin; class Choic; class Kakudai; }
 namespace town { class Game; class Shisetu; class Kaisyamei; }
-namespace settings { class SetS; }
+namespace settings { class SetS; class Help1; }
 namespace finance { class Houkoku; }
 
 class Program : public ui::Runtime {
@@ -29,6 +29,7 @@ public:
     ui::Holder<building::Choic> choic;
     ui::Holder<building::Kakudai> kakudai;
     ui::Holder<settings::SetS> setS;
+    ui::Holder<settings::Help1> help1;
     ui::Holder<town::Shisetu> shisetu;
     ui::Holder<town::Kaisyamei> kaisyamei;  // not modal: it closes with the frame
 

@@ -83,6 +83,18 @@ private:
     int minimum_, maximum_, value_;
 };
 
+// An embedded page view: the file it was last sent to and its place in the
+// window, in twips.
+class Browser {
+public:
+    Browser(int left, int top, int width, int height)
+        : left(left), top(top), width(width), height(height) {}
+    QString location;
+    int navigations = 0;  // every navigation reads the page again, even the same one
+    void navigate(const QString& path) { location = path; ++navigations; }
+    int left, top, width, height;
+};
+
 // An interval timer: interval in ms (0 = no ticks) and an enabled switch.
 // Whoever drives time (a QTimer in play, the test itself) watches it.
 class Timer {

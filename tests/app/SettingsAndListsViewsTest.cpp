@@ -1,8 +1,10 @@
-// The speed setting and the two lists as real Qt windows,
+// The speed setting, the two lists and the help viewer as real Qt windows,
 // offscreen: found by their names, showing their controls, closing as they should.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,10 +13,12 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "ViewFactory.h"
 #include "building/Kivora.h"
+#include "settings/Help1View.h"
 #include "shell/Main.h"
 #include "shell/Program.h"
 #include "ui/qt/QtSeams.h"
@@ -26,6 +30,11 @@ class FolderSeams : public ui::qt::QtSeams {
 public:
     QTemporaryDir dir;
     QString programFolder() override { return dir.path(); }
+    void writeHelp(const QByteArray& html) {
+        QFile f(dir.filePath(QStringLiteral("Help.html")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(html);
+    }
 };
 
 QWidget* topLevel(const QString& name) {
@@ -151,4 +160,52 @@ TEST_F(WindowViews, TenantCountsAndFacilitiesFromThePanelLinks) {
         QTest::mouseClick(find<QPushButton>(d, "Command1"), Qt::LeftButton);
     }, [this] { QTest::mouseClick(find<QLabel>(frame, "Label10"), Qt::LeftButton); });
     EXPECT_EQ(program.kivora().Timer1.interval(), 50);
+}
+
+TEST_F(WindowViews, HelpShowsThePageReadAgainAtEachOpeningAndKeepsItsMargins) {
+    using settings::Help1View;
+    openFrame();
+    auto help = [this](std::function<void(QWidget*, QTextBrowser*)> inside) {
+        withModal("Help1", [inside](QWidget* d) {
+            auto* tesk = find<QTextBrowser>(d, "Tesk");
+            ASSERT_NE(tesk, nullptr);
+            inside(d, tesk);
+            d->close();
+        }, [this] { frame->findChild<QAction*>(QStringLiteral("Fhelp"))->trigger(); });
+    };
+
+    // No page at all: an empty viewer, and the program goes on.
+    help([](QWidget* d, QTextBrowser* tesk) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Form1"));
+        EXPECT_TRUE(tesk->toPlainText().isEmpty());
+    });
+    EXPECT_EQ(topLevel(QStringLiteral("Help1")), nullptr);
+
+    seams.writeHelp("<html><body><h1>はじめに</h1><p>ビルを建てよう</p></body></html>");
+    help([](QWidget* d, QTextBrowser* tesk) {
+        EXPECT_TRUE(tesk->toPlainText().contains(QStringLiteral("ビルを建てよう")));
+        // 120 twips from the corner; the window less 800 by 300 twips.
+        const int t = Help1View::kTwipsPerPixel;
+        auto expect = [&](int w, int h) {
+            d->resize(w, h);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(tesk->geometry(), QRect(120 / t, 120 / t, std::max(0, (w * t - 800) / t),
+                                              std::max(0, (h * t - 300) / t)))
+                << w << "x" << h;
+        };
+        expect(d->width(), d->height());
+        expect(900, 700);
+        expect(967, 767);  // 1000 twips more each way
+        expect(40, 10);     // smaller than the margins
+    });
+
+    seams.writeHelp("<html><body><p>新しいページ</p></body></html>");
+    help([](QWidget*, QTextBrowser* tesk) {
+        EXPECT_TRUE(tesk->toPlainText().contains(QStringLiteral("新しいページ")));
+    });
+
+    // A page that cannot be read (here a folder by that name) shows nothing.
+    QFile::remove(seams.dir.filePath(QStringLiteral("Help.html")));
+    ASSERT_TRUE(QDir(seams.dir.path()).mkdir(QStringLiteral("Help.html")));
+    help([](QWidget*, QTextBrowser* tesk) { EXPECT_TRUE(tesk->toPlainText().isEmpty()); });
 }
