@@ -209,3 +209,20 @@ TEST_F(WindowViews, HelpShowsThePageReadAgainAtEachOpeningAndKeepsItsMargins) {
     ASSERT_TRUE(QDir(seams.dir.path()).mkdir(QStringLiteral("Help.html")));
     help([](QWidget*, QTextBrowser* tesk) { EXPECT_TRUE(tesk->toPlainText().isEmpty()); });
 }
+
+// The page the build puts beside the program opens in the viewer.
+TEST(HelpPageView, TheShippedPageShowsInTheViewer) {
+    ui::qt::QtSeams seams;
+    Program program(seams);
+    app::wire(seams, program);
+    program.startUp();
+    QTest::mouseClick(find<QPushButton>(topLevel(QStringLiteral("Start")), "Command1"), Qt::LeftButton);
+    QWidget* frame = topLevel(QStringLiteral("Main"));
+    ASSERT_NE(frame, nullptr);
+    withModal("Help1", [](QWidget* d) {
+        const QString text = find<QTextBrowser>(d, "Tesk")->toPlainText();
+        EXPECT_TRUE(text.contains(QStringLiteral("首都"))) << text.left(200).toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Kivora.teskdata")));
+        d->close();
+    }, [frame] { frame->findChild<QAction*>(QStringLiteral("Fhelp"))->trigger(); });
+}
