@@ -12,10 +12,14 @@
 #include "building/KivoraView.h"
 #include "finance/BankView.h"
 #include "finance/HoukokuView.h"
+#include "settings/Help1View.h"
+#include "settings/SetSView.h"
 #include "shell/MainView.h"
 #include "shell/NamerView.h"
 #include "shell/StartView.h"
 #include "town/GameView.h"
+#include "town/KaisyameiView.h"
+#include "town/ShisetuView.h"
 #include "ui/qt/QtSeams.h"
 
 namespace app {
@@ -35,6 +39,10 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
     if (name == "Choic") return std::make_unique<building::ChoicView>(p, owner);
     if (name == "Kakudai") return std::make_unique<building::KakudaiView>(p, owner);
     if (name == "Bank") return std::make_unique<finance::BankView>(p, owner);
+    if (name == "SetS") return std::make_unique<settings::SetSView>(p, owner);
+    if (name == "Help1") return std::make_unique<settings::Help1View>(p, owner);
+    if (name == "Shisetu") return std::make_unique<town::ShisetuView>(p, owner);
+    if (name == "Kaisyamei") return std::make_unique<town::KaisyameiView>(p, owner);
     return nullptr;
 }
 

@@ -4,6 +4,8 @@
 #include "building/Kivora.h"
 #include "finance/Bank.h"
 #include "finance/Money.h"
+#include "settings/Help1.h"
+#include "settings/SetS.h"
 #include "shell/Namer.h"
 #include "town/Game.h"
 
@@ -40,6 +42,24 @@ void Main::command5Click() {
     k.Mon.setText(QString::number(p.state.Mon1));
     k.We.setText(QString::number(p.state.We1));
     p.kivora.show();
+}
+
+// "環境設定" and "設定": the speed dialog, with the clock held while it is open.
+void Main::fsetClick() {
+    Program& prog = p;
+    if (OkaneH.text().isEmpty()) prog.kivora.hide();
+    prog.stopClock();
+    prog.setS().Slider1.setValue(settings::sliderFor(prog.state.Spe));
+    prog.setS.showModal();
+    // Closing unloaded the dialog; this brings it back, hidden, for the next time.
+    prog.setS().Slider1.tipText = QStringLiteral("速度変更");
+}
+
+// The help page is read again at every opening; the weeks go on meanwhile.
+void Main::fhelpClick() {
+    Program& prog = p;
+    prog.help1().Tesk.navigate(prog.programFile(QStringLiteral("\\Help.html")));
+    prog.help1.showModal();
 }
 
 void Main::fverClick() {

@@ -42,11 +42,11 @@ public:
     void command6Click();
     void fsaClick();
     void command3Click();
-    void fsetClick() {}
-    void command7Click() {}
+    void fsetClick();
+    void command7Click() { fsetClick(); }
     void command1Click();
     void command5Click();
-    void fhelpClick() {}
+    void fhelpClick();
     void fverClick();
     void command9Click();
     void command8Click();

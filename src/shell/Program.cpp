@@ -6,10 +6,14 @@
 #include "building/Kivora.h"
 #include "finance/Bank.h"
 #include "finance/Houkoku.h"
+#include "settings/Help1.h"
+#include "settings/SetS.h"
 #include "shell/Main.h"
 #include "shell/Namer.h"
 #include "shell/Start.h"
 #include "town/Game.h"
+#include "town/Kaisyamei.h"
+#include "town/Shisetu.h"
 
 namespace {
 template <typename T>
@@ -29,7 +33,11 @@ Program::Program(ui::Seams& seams)
       houkoku(*this, maker<finance::Houkoku>(this)),
       choic(*this, maker<building::Choic>(this)),
       kakudai(*this, maker<building::Kakudai>(this)),
-      bank(*this, maker<finance::Bank>(this)) {
+      bank(*this, maker<finance::Bank>(this)),
+      setS(*this, maker<settings::SetS>(this)),
+      help1(*this, maker<settings::Help1>(this)),
+      shisetu(*this, maker<town::Shisetu>(this)),
+      kaisyamei(*this, maker<town::Kaisyamei>(this), &main) {
     allWindowsGone = [this] { return !main.exists() && !start.exists(); };
 }
 

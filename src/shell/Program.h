@@ -8,7 +8,8 @@
 
 namespace shell { class Main; class Start; class Namer; }
 namespace building { class Kivora; class Choiwin; class Choic; class Kakudai; }
-namespace town { class Game; }
+namespace town { class Game; class Shisetu; class Kaisyamei; }
+namespace settings { class SetS; class Help1; }
 namespace finance { class Houkoku; class Bank; }
 
 class Program : public ui::Runtime {
@@ -28,6 +29,10 @@ public:
     ui::Holder<building::Choic> choic;
     ui::Holder<building::Kakudai> kakudai;
     ui::Holder<finance::Bank> bank;
+    ui::Holder<settings::SetS> setS;
+    ui::Holder<settings::Help1> help1;
+    ui::Holder<town::Shisetu> shisetu;
+    ui::Holder<town::Kaisyamei> kaisyamei;  // not modal: it closes with the frame
 
     // Start-up: the title screen alone.
     void startUp();

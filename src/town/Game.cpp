@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "building/Kivora.h"
+#include "town/Kaisyamei.h"
 #include "town/Ladders.h"
+#include "town/Shisetu.h"
 
 namespace town {
 
@@ -87,6 +89,17 @@ void Game::gotFocus() {
     p.ask(QStringLiteral("ゲームクリア!パスは") + code, ui::Prompt::Buttons::Ok, ui::Prompt::Icon::None,
           QStringLiteral("ゲームのクリア"));
     p.endNow();
+}
+
+// The two "詳細" links hold the clock while their lists are open.
+void Game::label9Click() {
+    p.stopClock();
+    p.kaisyamei.show();
+}
+
+void Game::label10Click() {
+    p.stopClock();
+    p.shisetu.showModal();
 }
 
 }  // namespace town

@@ -54,8 +54,8 @@ public:
     void gotFocus() override;
     // The panel's labels are the town's counters: its close box only hides it.
     void closeBox() override { hideMe(); }
-    void label9Click() {}
-    void label10Click() {}
+    void label9Click();
+    void label10Click();
 
     // The value label of each row, in screen order.
     std::array<ui::Label*, 12> rows();

@@ -16,4 +16,11 @@ void Label::setText(const QString& text) {
     if (onChange) runGuarded(onChange);
 }
 
+void Slider::setValue(int value) {
+    value = value < minimum_ ? minimum_ : value > maximum_ ? maximum_ : value;
+    if (value == value_) return;
+    value_ = value;
+    if (onChange) runGuarded(onChange);
+}
+
 }  // namespace ui

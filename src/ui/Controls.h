@@ -64,6 +64,37 @@ public:
     void clear() { file.clear(); builtin = false; ++loads; }
 };
 
+// A slider: a whole value inside its range, with a tip text. A value set
+// outside the range lands on the nearer end, as the control itself would.
+class Slider {
+public:
+    Slider(int minimum, int maximum) : minimum_(minimum), maximum_(maximum), value_(minimum) {}
+    int value() const { return value_; }
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
+    // Runs the change handler at once, and only when the value really changes.
+    void setValue(int value);
+
+    Handler onChange;
+    QString tipText;
+    bool enabled = true;
+
+private:
+    int minimum_, maximum_, value_;
+};
+
+// An embedded page view: the file it was last sent to and its place in the
+// window, in twips.
+class Browser {
+public:
+    Browser(int left, int top, int width, int height)
+        : left(left), top(top), width(width), height(height) {}
+    QString location;
+    int navigations = 0;  // every navigation reads the page again, even the same one
+    void navigate(const QString& path) { location = path; ++navigations; }
+    int left, top, width, height;
+};
+
 // An interval timer: interval in ms (0 = no ticks) and an enabled switch.
 // Whoever drives time (a QTimer in play, the test itself) watches it.
 class Timer {

@@ -41,6 +41,11 @@ void ClickLabel::paintEvent(QPaintEvent* e) {
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &painter, this);
 }
 
+void ClickSlider::mouseReleaseEvent(QMouseEvent* e) {
+    QSlider::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+}
+
 PictureBox::PictureBox(Builtin builtin, QWidget* parent) : QFrame(parent), builtin_(std::move(builtin)) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setMinimumSize(202, 192);
@@ -177,6 +182,24 @@ QListWidget* Binder::list(QListWidget* w, ui::ListBox& l, const char* name, std:
             if (click) click();
         });
     }));
+    return w;
+}
+
+ClickSlider* Binder::slider(ClickSlider* w, ui::Slider& s, const char* name, std::function<void()> click) {
+    w->setObjectName(QString::fromUtf8(name));
+    syncs_.push_back([w, &s] {
+        // Drawing the control's state is not the player moving it.
+        const QSignalBlocker quiet(w);
+        if (w->minimum() != s.minimum() || w->maximum() != s.maximum()) w->setRange(s.minimum(), s.maximum());
+        if (w->value() != s.value()) w->setValue(s.value());
+        if (w->toolTip() != s.tipText) w->setToolTip(s.tipText);
+        w->setEnabled(s.enabled);
+    });
+    ui::Runtime* rt = &rt_;
+    connectEvent(QObject::connect(w, &QSlider::valueChanged, [rt, &s](int v) {
+        rt->dispatch([&s, v] { s.setValue(v); });
+    }));
+    if (click) connectEvent(QObject::connect(w, &ClickSlider::clicked, [rt, click] { rt->dispatch(click); }));
     return w;
 }
 

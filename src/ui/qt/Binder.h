@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QSlider>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -30,6 +31,17 @@ protected:
 
 // Enter, Return and Space: the keys that act like a click.
 bool isClickKey(const QKeyEvent* e);
+
+// A slider that reports a click anywhere on it, the handle or the groove.
+class ClickSlider : public QSlider {
+    Q_OBJECT
+public:
+    using QSlider::QSlider;
+signals:
+    void clicked();
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
 
 // A picture area: a bitmap file stretched to fill it, or a built-in drawing.
 class PictureBox : public QFrame {
@@ -73,6 +85,9 @@ public:
     PictureBox* picture(PictureBox* w, ui::Picture& p, const char* name);
     // A change of the selected row, by mouse or keyboard, is the list's click.
     QListWidget* list(QListWidget* w, ui::ListBox& l, const char* name, std::function<void()> click);
+    // Each new value the player sets reaches the control (and its change
+    // handler) as one event; a click runs `click`.
+    ClickSlider* slider(ClickSlider* w, ui::Slider& s, const char* name, std::function<void()> click);
     // A click on a clickable widget, run as one event.
     void onClick(ClickLabel* w, std::function<void()> click);
     void sync(std::function<void()> f) { syncs_.push_back(std::move(f)); }

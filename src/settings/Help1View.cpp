@@ -1,0 +1,79 @@
+#include "settings/Help1View.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QResizeEvent>
+#include <QTextBrowser>
+#include <QUrl>
+#include <memory>
+
+#include "settings/Help1.h"
+
+namespace settings {
+
+namespace {
+
+constexpr int px(int twips) { return twips / Help1View::kTwipsPerPixel; }
+
+// Reports each new size of the window to the form's resize handler.
+class ResizeWatch : public QObject {
+public:
+    ResizeWatch(ui::Runtime& rt, Help1& form, QObject* parent) : QObject(parent), rt_(rt), form_(form) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Resize) {
+            const QSize size = static_cast<QResizeEvent*>(e)->size();
+            Help1* f = &form_;
+            rt_.dispatch([f, size] {
+                f->Width = size.width() * Help1View::kTwipsPerPixel;
+                f->Height = size.height() * Help1View::kTwipsPerPixel;
+                f->formResize();
+            });
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    ui::Runtime& rt_;
+    Help1& form_;
+};
+
+// A page that cannot be read leaves the view empty; nothing else happens.
+void open(QTextBrowser* view, const QString& path) {
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable()) {
+        view->clear();
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+    if (view->source() == url) view->reload();
+    else view->setSource(url);
+}
+
+}  // namespace
+
+Help1View::Help1View(Program& p, QWidget* owner) : DialogView(p, p.help1(), owner) {
+    Help1& h = p.help1();
+    auto* tesk = new QTextBrowser(w_);
+    tesk->setObjectName(QStringLiteral("Tesk"));
+    tesk->setOpenExternalLinks(false);
+    auto shown = std::make_shared<int>(-1);
+    bind.sync([tesk, &h, shown] {
+        if (*shown != h.Tesk.navigations) {
+            *shown = h.Tesk.navigations;
+            open(tesk, h.Tesk.location);
+        }
+        const QRect place(px(h.Tesk.left), px(h.Tesk.top), px(h.Tesk.width), px(h.Tesk.height));
+        if (tesk->geometry() != place) tesk->setGeometry(place);
+    });
+    w_->setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    w_->setSizeGripEnabled(true);
+    w_->resize(px(h.Width), px(h.Height));
+    resizeWatch_ = new ResizeWatch(p, h, w_);
+    w_->installEventFilter(resizeWatch_);
+}
+
+Help1View::~Help1View() { w_->removeEventFilter(resizeWatch_); }
+
+}  // namespace settings

@@ -1,0 +1,58 @@
+#include "settings/SetSView.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "settings/SetS.h"
+
+namespace settings {
+
+SetSView::SetSView(Program& p, QWidget* owner) : DialogView(p, p.setS(), owner) {
+    SetS& s = p.setS();
+    auto* lay = new QVBoxLayout(w_);
+    lay->setContentsMargins(18, 14, 18, 14);
+    lay->setSpacing(10);
+    QLabel* heading = bind.label(new QLabel, s.Label1, "Label1");
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    lay->addWidget(heading);
+
+    auto* track = new QHBoxLayout;
+    track->addWidget(new QLabel(QStringLiteral("遅い")));
+    auto* slider = bind.slider(new ui::qt::ClickSlider(Qt::Horizontal), s.Slider1, "Slider1",
+                               [&s] { s.slider1Click(); });
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(1);
+    slider->setPageStep(1);
+    track->addWidget(slider, 1);
+    track->addWidget(new QLabel(QStringLiteral("速い")));
+    lay->addLayout(track);
+
+    // The sentence's words are drawn around the seconds instead.
+    bind.drawnElsewhere(new QLabel(w_), s.Label2, "Label2");
+    auto* sentence = new QHBoxLayout;
+    sentence->addWidget(new QLabel(QStringLiteral("現在の速度は")));
+    QLabel* speed = bind.label(new QLabel, s.Speed, "Speed");
+    QFont big = speed->font();
+    big.setPointSize(14);
+    big.setBold(true);
+    speed->setFont(big);
+    speed->setMinimumWidth(28);
+    speed->setAlignment(Qt::AlignCenter);
+    sentence->addWidget(speed);
+    sentence->addWidget(new QLabel(QStringLiteral("秒で1週進みます")));
+    sentence->addStretch(1);
+    lay->addLayout(sentence);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* ok = bind.button(new QPushButton, s.Command1, "Command1", [&s] { s.command1Click(); });
+    ok->setDefault(true);
+    buttons->addWidget(ok);
+    buttons->addWidget(bind.button(new QPushButton, s.Command2, "Command2", [&s] { s.command2Click(); }));
+    lay->addLayout(buttons);
+    w_->setFixedSize(340, 190);
+}
+
+}  // namespace settings

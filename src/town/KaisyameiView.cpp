@@ -1,0 +1,49 @@
+#include "town/KaisyameiView.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "town/Kaisyamei.h"
+
+namespace town {
+
+KaisyameiView::KaisyameiView(Program& p, QWidget* owner) : DialogView(p, p.kaisyamei(), owner) {
+    Kaisyamei& k = p.kaisyamei();
+    auto* lay = new QVBoxLayout(w_);
+    lay->setContentsMargins(18, 14, 18, 12);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(8);
+    const struct {
+        ui::Label& caption;
+        const char* captionName;
+        ui::Label& count;
+        const char* countName;
+        ui::Label& unit;
+        const char* unitName;
+    } rows[] = {{k.Label1, "Label1", k.HO, "HO", k.Label4, "Label4"},
+                {k.Label2, "Label2", k.RE, "RE", k.Label5, "Label5"},
+                {k.Label3, "Label3", k.KA, "KA", k.Label6, "Label6"}};
+    int r = 0;
+    for (const auto& row : rows) {
+        grid->addWidget(bind.label(new QLabel, row.caption, row.captionName), r, 0);
+        QLabel* count = bind.label(new QLabel, row.count, row.countName);
+        count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        count->setMinimumWidth(48);
+        QFont f = count->font();
+        f.setBold(true);
+        count->setFont(f);
+        grid->addWidget(count, r, 1);
+        grid->addWidget(bind.label(new QLabel, row.unit, row.unitName), r, 2);
+        ++r;
+    }
+    lay->addLayout(grid);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(bind.button(new QPushButton, k.Command1, "Command1", [&k] { k.command1Click(); }));
+    lay->addLayout(buttons);
+    lay->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace town

@@ -1,0 +1,214 @@
+// The help page tells the player the game's own figures: every figure on it
+// is marked with the rule it comes from and checked against the game, so a
+// rule changed without the page fails here.
+#include <QFile>
+#include <QRegularExpression>
+#include <map>
+
+#include "building/Kakudai.h"
+#include "building/Tenants.h"
+#include "finance/LoanTerms.h"
+#include "settings/SetS.h"
+#include "sim/Accounts.h"
+#include "support/TestSeams.h"
+#include "town/Ladders.h"
+
+namespace {
+
+QString page() {
+    QFile f(QStringLiteral(RUMIE_BIN_DIR "/Help.html"));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+QString body(const QString& html) {
+    const qsizetype from = html.indexOf(QStringLiteral("<body"));
+    const qsizetype to = html.indexOf(QStringLiteral("</body>"));
+    return from < 0 || to < from ? QString() : html.mid(from, to - from);
+}
+
+// An element carrying data-rule="key [key…]" and nothing but the figure.
+const QRegularExpression kMarked(QStringLiteral(R"re(<(\w+)\b[^>]*\bdata-rule="([^"]*)"[^>]*>([^<]*)</\1>)re"));
+
+struct Figure {
+    QStringList keys;
+    QString text;
+    double value() const {
+        QString t = text;
+        return ui::strictNumber(t.remove(u','));
+    }
+};
+
+QList<Figure> figures(const QString& html) {
+    QList<Figure> out;
+    for (auto it = kMarked.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        out.push_back({m.captured(2).split(u' ', Qt::SkipEmptyParts), m.captured(3).trimmed()});
+    }
+    return out;
+}
+
+// The rows of the page's tables that carry a figure of `prefix` ("grade.3.").
+QStringList rowsWith(const QString& html, const QString& prefix) {
+    QStringList out;
+    for (const QString& row : html.split(QStringLiteral("<tr")))
+        if (row.contains(QStringLiteral("data-rule=\"") + prefix)) out << row;
+    return out;
+}
+
+}  // namespace
+
+class HelpPageTest : public GameTest {
+protected:
+    std::map<QString, double> expected;
+
+    // What the game itself says, measured where the game keeps no table.
+    void measure() {
+        startGame();
+        auto& k = prog.kivora();
+        auto& g = prog.game();
+        expected["start.year"] = k.Ye.number();
+        expected["start.month"] = k.Mon.number();
+        expected["start.week"] = k.We.number();
+        expected["start.money"] = prog.main().Okane.number() / 100;  // 億円
+        expected["start.floors"] = g.Kaisu.number();
+        expected["start.employees"] = g.Zyuugyou.number();
+
+        seams.modal["SetS"].push_back([&] {
+            settings::SetS& s = prog.setS();
+            expected["speed.start"] = s.Speed.number();
+            for (int v = s.Slider1.minimum(); v <= s.Slider1.maximum(); ++v) {
+                s.Slider1.setValue(v);
+                expected["speed." + QString::number(v)] = s.Speed.number();
+            }
+            s.command2Click();
+        });
+        act([&] { prog.main().command7Click(); });
+
+        seams.modal["Kakudai"].push_back([&] {
+            building::Kakudai& w = prog.kakudai();
+            const double one = w.Hiyou.number();
+            w.command1Click();
+            EXPECT_EQ(w.Hiyou.number() - one, one) << "every floor costs the same";
+            expected["ext.price"] = one;
+            for (int i = 0; i < 200; ++i) w.command1Click();
+            expected["ext.max"] = w.Zou.number();
+            w.command4Click();
+        });
+        act([&] { prog.main().command9Click(); });
+
+        auto population = [&](int employees, int buildings, int blocks) {
+            g.Zyuugyou.setNumber(employees);
+            g.CBuil.setNumber(buildings);
+            g.Apart.setNumber(blocks);
+            g.Change();
+            return g.Pop.number();
+        };
+        expected["pop.employee"] = population(1, 0, 0);
+        expected["pop.building"] = population(0, 1, 0);
+        expected["pop.apartment"] = population(0, 0, 1);
+
+        for (int code = 1; code <= 9; ++code) {
+            const building::TenantKind* t = building::tenantByCode(code);
+            if (!t) continue;
+            const QString key = "tenant." + QString::number(code) + '.';
+            expected[key + "price"] = ui::strictNumber(QString::fromUtf16(t->price));
+            expected[key + "cost"] = t->cost / 100.0;  // millions of yen to 億円
+            expected[key + "employees"] = t->employees;
+            expected[key + "rent"] = t->rent;
+        }
+        auto ladder = [&](const auto& steps, const QString& name) {
+            double from = 0;
+            for (std::size_t i = 0; i < steps.size(); ++i) {
+                const QString key = name + '.' + QString::number(i + 1) + '.';
+                expected[key + "from"] = from;
+                if (steps[i].upTo != town::kNoLimit) expected[key + "upTo"] = steps[i].upTo;
+                from = steps[i].upTo + 1;
+            }
+        };
+        ladder(town::kGrades, QStringLiteral("grade"));
+        ladder(town::kRanks, QStringLiteral("rank"));
+
+        expected["accounts.base"] = sim::kBaseIncome;
+        expected["accounts.salary"] = sim::kSalary;
+        expected["accounts.upkeep"] = sim::kUpkeep;
+        expected["example.income"] = sim::kBaseIncome;
+        expected["example.salaries"] = expected["start.employees"] * sim::kSalary;
+        expected["example.upkeep"] = expected["start.floors"] * sim::kUpkeep;
+        expected["example.result"] =
+            expected["example.income"] - expected["example.salaries"] - expected["example.upkeep"];
+        expected["example.extensionCharge"] = expected["ext.price"] * 100 * sim::kConstruction;
+
+        expected["loan.windows"] = finance::kLoanWindows;
+        expected["loan.credit"] = finance::kLoanCredit / 100.0;
+        expected["loan.repayment"] = finance::kLoanRepayment / 100.0;
+        expected["loan.years"] = finance::kLoanYears;
+    }
+};
+
+TEST_F(HelpPageTest, EveryMarkedFigureIsTheGamesOwnAndEveryRuleIsThere) {
+    const QString html = page();
+    ASSERT_FALSE(html.isEmpty()) << "no Help.html beside the program";
+    measure();
+    const QList<Figure> marked = figures(body(html));
+    std::map<QString, int> seen;
+    double defeat = -1;
+    for (const Figure& f : marked) {
+        for (const QString& key : f.keys) {
+            SCOPED_TRACE(key.toStdString() + " = " + f.text.toStdString());
+            ++seen[key];
+            if (key == u"money.defeat") {
+                defeat = f.value();
+                continue;
+            }
+            auto it = expected.find(key);
+            ASSERT_TRUE(it != expected.end()) << "a figure of no rule the game knows";
+            EXPECT_EQ(f.value(), it->second);
+        }
+    }
+    for (const auto& [key, value] : expected) EXPECT_TRUE(seen.count(key)) << "missing: " << key.toStdString();
+
+    // The defeat line, in 万円: the money at it keeps the game, a little less ends it.
+    ASSERT_GT(defeat, 0) << "the page does not say when the game is lost";
+    act([&] { prog.main().Okane.setNumber(defeat / 100); });
+    EXPECT_FALSE(prog.ended());
+    seams.expect(QStringLiteral("ゲームオーバー。所持金が0になりました…。"));
+    act([&] { prog.main().Okane.setNumber(defeat / 100 - 0.01); });
+    EXPECT_TRUE(prog.ended());
+}
+
+TEST(HelpPage, EachTableRowNamesWhatItsFiguresBelongTo) {
+    const QString html = body(page());
+    ASSERT_FALSE(html.isEmpty());
+    auto rowsOf = [&](const auto& steps, const QString& name) {
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            const QStringList rows = rowsWith(html, name + '.' + QString::number(i + 1) + '.');
+            ASSERT_EQ(rows.size(), 1) << name.toStdString() << ' ' << i + 1;
+            EXPECT_TRUE(rows[0].contains(u'>' + QString::fromUtf16(steps[i].word) + u'<')) << i + 1;
+        }
+        EXPECT_TRUE(rowsWith(html, name + '.' + QString::number(steps.size() + 1) + '.').isEmpty());
+    };
+    rowsOf(town::kGrades, QStringLiteral("grade"));
+    rowsOf(town::kRanks, QStringLiteral("rank"));
+    for (int code = 1; code <= 9; ++code) {
+        const building::TenantKind* t = building::tenantByCode(code);
+        if (!t) continue;
+        const QStringList rows = rowsWith(html, "tenant." + QString::number(code) + '.');
+        ASSERT_EQ(rows.size(), 1) << code;
+        EXPECT_TRUE(rows[0].contains(u'>' + QString::fromUtf16(t->name) + u'<'));
+        // with the floor's own picture, which lies beside the page
+        EXPECT_TRUE(rows[0].contains(QString::fromUtf16(t->picture).mid(1)));
+    }
+}
+
+// A figure written without its mark would escape the checks above.
+TEST(HelpPage, NoFigureGoesUnmarked) {
+    QString text = body(page());
+    ASSERT_FALSE(text.isEmpty());
+    text.remove(kMarked);
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    text.remove(QRegularExpression(QStringLiteral("&[#\\w]+;")));
+    const QRegularExpression digit(QStringLiteral("[0-9０-９].{0,20}"));
+    const auto m = digit.match(text);
+    EXPECT_FALSE(m.hasMatch()) << "unmarked figure: " << m.captured(0).toStdString();
+}
