@@ -41,7 +41,9 @@ KaisyameiView::KaisyameiView(Program& p, QWidget* owner) : DialogView(p, p.kaisy
     lay->addLayout(grid);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(bind.button(new QPushButton, k.Command1, "Command1", [&k] { k.command1Click(); }));
+    auto* close = bind.button(new QPushButton, k.Command1, "Command1", [&k] { k.command1Click(); });
+    close->setDefault(true);  // Enter closes it, as Escape and the close box do
+    buttons->addWidget(close);
     lay->addLayout(buttons);
     lay->setSizeConstraint(QLayout::SetFixedSize);
 }
