@@ -7,7 +7,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ルーミエ"));
+    QApplication::setApplicationName(QStringLiteral("rumie"));  // names the data folder
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.rumie.Rumie"));
     QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it is over
     ui::qt::QtSeams seams;
     Program program(seams);

@@ -1,6 +1,8 @@
 // The frame's save and load: "保存" and "セーブして終わる" write the game and
 // end the program; "続きから" and "ロード" read it back.
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "building/Kivora.h"
@@ -10,7 +12,14 @@
 
 namespace shell {
 
-QString saveFile(const Program& p) { return p.programFile(QStringLiteral("\\Kivora.teskdata")); }
+// The save lives beside the program whenever that folder can be written, as
+// it always has; an installed copy keeps it in the player's data folder.
+QString saveFile(const Program& p) {
+    const QString data = p.seams.dataFolder();
+    if (data.isEmpty() || QFileInfo(p.seams.programFolder()).isWritable())
+        return p.programFile(QStringLiteral("\\Kivora.teskdata"));
+    return data + QStringLiteral("/Kivora.teskdata");
+}
 
 namespace {
 
@@ -43,6 +52,7 @@ state::SaveGame snapshot(Program& p) {
 // Unbuffered, so a short write (a full disk, a size limit) shows in the count:
 // a buffered flush can lose the tail and still let the commit succeed.
 bool writeWhole(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());  // the data folder may not exist yet
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     if (f.write(bytes) != bytes.size() || f.size() != bytes.size()) {

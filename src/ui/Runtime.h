@@ -44,6 +44,9 @@ public:
     virtual Timer::Driver* clockDriver() = 0;
     virtual int wallSecond() = 0;  // 0..59
     virtual QString programFolder() = 0;
+    // The player's own folder for the game, for what cannot be kept in a
+    // program folder that is not writable (an installed copy); may be empty.
+    virtual QString dataFolder() { return {}; }
     virtual void endNow() = 0;  // play: the process ends here
     virtual void quit() = 0;    // every window is gone: the program ends normally
 };

@@ -242,7 +242,12 @@ TEST_F(SaveLoadTest, AFolderInThePlaceOfTheFileFailsTheSave) {
 TEST_F(SaveLoadTest, AMissingFolderFailsTheSave) {
     startGame();
     ASSERT_TRUE(seams.folder.remove());
+    // Nor can the player's data folder be made: a file stands in its place.
+    const QString data = seams.data.path();
+    ASSERT_TRUE(seams.data.remove());
+    writeFile(data, "in the way");
     expectSaveFails();
+    QFile::remove(data);
     EXPECT_FALSE(QFile::exists(saveFile()));
 }
 
@@ -270,15 +275,49 @@ TEST_F(SaveLoadTest, AFullDiskKeepsTheOldSaveByteForByte) {
     EXPECT_EQ(date(), QStringLiteral("1/4/2"));
 }
 
-TEST_F(SaveLoadTest, AReadOnlyFolderKeepsTheOldSave) {
-    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
-    startGame();
-    putSave(golden());
-    act([&] { prog.main().Okane.setText(QStringLiteral("250")); });
-    QFile::setPermissions(seams.folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-    expectSaveFails();
-    QFile::setPermissions(seams.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(readFile(saveFile()), golden());
+// An installed copy's program folder cannot be written: the save goes to the
+// player's data folder, both ways of loading find it there, and a save left
+// beside the program is never touched. The folder is made read-only by
+// permissions, or handed over read-only-mounted by the install test when the
+// tests run as the superuser.
+TEST(SaveLocation, AReadOnlyProgramFolderSavesInTheDataFolder) {
+    struct ReadOnlySeams : TestSeams {
+        QString given = qEnvironmentVariable("RUMIE_READONLY_PROGRAM_FOLDER");
+        QString programFolder() override { return given.isEmpty() ? folder.path() : given; }
+    };
+    SessionOf<ReadOnlySeams> s;
+    const bool given = !s.seams.given.isEmpty();
+    if (!given) {
+        if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+        QFile::setPermissions(s.seams.folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    }
+    const QString beside = s.seams.programFolder() + QStringLiteral("/Kivora.teskdata");
+    const bool oldSave = QFile::exists(beside);
+    const QByteArray before = readFile(beside);
+    ASSERT_FALSE(QFileInfo(s.seams.programFolder()).isWritable());
+    s.startGame();
+    s.act([&] { s.prog.main().Okane.setText(QStringLiteral("250")); });
+    s.seams.expect(kAsk, Answer::Yes);
+    s.seams.expect(kSaved);
+    s.act([&] { s.prog.main().command3Click(); });
+    EXPECT_TRUE(s.seams.endedNow);
+    const QString saved = s.seams.data.path() + QStringLiteral("/Kivora.teskdata");
+    EXPECT_TRUE(QFile::exists(saved));
+    EXPECT_EQ(QFile::exists(beside), oldSave);
+    EXPECT_EQ(readFile(beside), before);
+    for (bool continueMenu : {true, false}) {
+        SessionOf<ReadOnlySeams> next;
+        next.seams.data.remove();
+        QDir().mkpath(next.seams.data.path());
+        QFile::copy(saved, next.seams.data.path() + QStringLiteral("/Kivora.teskdata"));
+        if (!given) QFile::setPermissions(next.seams.folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        next.openFrame();
+        next.act([&] { continueMenu ? next.prog.main().fconClick() : next.prog.main().command6Click(); });
+        EXPECT_EQ(next.prog.main().Okane.text(), QStringLiteral("250"));
+        EXPECT_EQ(next.prog.main().caption, QStringLiteral("田中社長 - 行動中"));
+        if (!given) QFile::setPermissions(next.seams.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    if (!given) QFile::setPermissions(s.seams.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST(SaveLoadStory, AFolderNobodyCanWriteFailsTheSave) {

@@ -71,6 +71,8 @@ public:
     ui::Timer::Driver* clockDriver() override { return nullptr; }
     int wallSecond() override { return second; }
     QString programFolder() override { return folder.path(); }
+    QTemporaryDir data;  // the player's data folder
+    QString dataFolder() override { return data.path(); }
     void endNow() override { endedNow = true; }
     void quit() override { quitted = true; }
 };

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTime>
 #include <unistd.h>
 
@@ -53,6 +54,8 @@ void QtSeams::runModal(ui::Form& form, ui::View* view) {
 int QtSeams::wallSecond() { return QTime::currentTime().second(); }
 
 QString QtSeams::programFolder() { return QCoreApplication::applicationDirPath(); }
+
+QString QtSeams::dataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
 void QtSeams::endNow() { ::_exit(0); }
 

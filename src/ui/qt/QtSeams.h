@@ -24,6 +24,7 @@ public:
     ui::Timer::Driver* clockDriver() override { return this; }
     int wallSecond() override;
     QString programFolder() override;
+    QString dataFolder() override;
     void endNow() override;
     void quit() override;
 
