@@ -1,7 +1,8 @@
 // Plays a short game through the real windows and saves a picture of it:
 //   rumie_screenshot OUT.png [WINDOW]
 // WINDOW is "frame" (the default: a game in progress) or the name of a
-// dialog to picture while it is open (Bank, Choic, Kakudai, Houkoku, Namer).
+// dialog to picture while it is open (Bank, Choic, Help1, Houkoku, Kakudai, Kaisyamei, Namer,
+// SetS, Shisetu).
 // Used to make the README's screenshot and to look at windows by eye.
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -19,6 +20,8 @@
 #include "shell/Namer.h"
 #include "shell/Program.h"
 #include "shell/Start.h"
+#include "settings/Help1.h"
+#include "settings/SetS.h"
 #include "town/Game.h"
 #include "ui/qt/QtSeams.h"
 
@@ -112,12 +115,19 @@ int main(int argc, char** argv) {
         if (seams.shot) return 0;
     }
     p.dispatch([&] { p.main().command1Click(); });
+    // The windows opened from the frame and the panel, over a game in progress.
+    if (window == u"SetS") p.dispatch([&] { p.main().command7Click(); });
+    if (window == u"Help1") p.dispatch([&] { p.main().fhelpClick(); });
+    if (window == u"Shisetu") p.dispatch([&] { p.game().label10Click(); });
+    if (seams.shot) return 0;
+    if (window == u"Kaisyamei") p.dispatch([&] { p.game().label9Click(); });
     p.dispatch([&] { k.gotFocus(); });
     p.dispatch([&] { k.label1Click(0); });
     p.dispatch([&] { k.label2Click(1); });
     QTimer::singleShot(500, [&] {
+        const QString top = window == u"Kaisyamei" ? window : QStringLiteral("Main");
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == u"Main" && w->isVisible()) w->grab().save(seams.out);
+            if (w->objectName() == top && w->isVisible()) w->grab().save(seams.out);
         QCoreApplication::exit(0);
     });
     return app.exec();
