@@ -21,46 +21,10 @@
 #include "settings/Help1View.h"
 #include "shell/Main.h"
 #include "shell/Program.h"
+#include "support/ViewSupport.h"
 #include "ui/qt/QtSeams.h"
 
 namespace {
-
-// The real seams over a program folder of the test's own.
-class FolderSeams : public ui::qt::QtSeams {
-public:
-    QTemporaryDir dir;
-    QString programFolder() override { return dir.path(); }
-    void writeHelp(const QByteArray& html) {
-        QFile f(dir.filePath(QStringLiteral("Help.html")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(html);
-    }
-};
-
-QWidget* topLevel(const QString& name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible()) return w;
-    return nullptr;
-}
-
-template <typename T>
-T* find(QWidget* in, const char* name) {
-    return in ? in->findChild<T*>(QString::fromUtf8(name)) : nullptr;
-}
-
-// Runs `inside` once the modal window `name` is up, then lets `open` open it.
-void withModal(const char* name, std::function<void(QWidget*)> inside, std::function<void()> open) {
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* w = QApplication::activeModalWidget();
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->objectName(), QString::fromUtf8(name));
-        seen = true;
-        inside(w);
-    });
-    open();
-    EXPECT_TRUE(seen) << name;
-}
 
 class WindowViews : public ::testing::Test {
 protected:

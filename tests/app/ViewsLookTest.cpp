@@ -26,20 +26,14 @@
 #include "shell/Program.h"
 #include "shell/Start.h"
 #include "ui/qt/Binder.h"
+#include "support/ViewSupport.h"
 #include "ui/qt/QtSeams.h"
 
 namespace {
 
-template <typename T>
-T* find(QWidget* in, const char* name) {
-    return in ? in->findChild<T*>(QString::fromUtf8(name)) : nullptr;
-}
-
 // The real seams over a program folder of the test's own, answering Yes/OK.
-class FolderSeams : public ui::qt::QtSeams {
+class AnsweringSeams : public FolderSeams {
 public:
-    QTemporaryDir folder;
-    QString programFolder() override { return folder.path(); }
     ui::Answer ask(const ui::Prompt& p) override {
         return p.buttons == ui::Prompt::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
     }
@@ -47,22 +41,16 @@ public:
 
 class LookTest : public ::testing::Test {
 protected:
-    FolderSeams seams;
+    AnsweringSeams seams;
     Program p{seams};
     LookTest() {
-        for (const char* f : {"oku", "robey", "mu", "hotel", "restaurant", "office"})
-            QFile::copy(QStringLiteral(RUMIE_BIN_DIR "/%1.bmp").arg(QLatin1String(f)),
-                        seams.folder.filePath(QStringLiteral("%1.bmp").arg(QLatin1String(f))));
+        seams.copyPictures();
         app::wire(seams, p);
         p.startUp();
         p.dispatch([&] { p.start().command1Click(); });
     }
     ~LookTest() override { p.main.view()->hideView(); }
-    QWidget* mainWidget() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == u"Main" && w->isVisible()) return w;
-        return nullptr;
-    }
+    QWidget* mainWidget() { return topLevel(QStringLiteral("Main")); }
     // A name set into the field without a keystroke, as assistive tools do.
     void newGame() {
         QTimer::singleShot(0, [] {
@@ -124,8 +112,8 @@ TEST_F(LookTest, WindowsOfFixedSizeCannotBeResized) {
 }
 
 TEST_F(LookTest, MissingOrBrokenPicturesLeaveTheAreaEmptyAndTheAreaKeepsItsSize) {
-    QFile::remove(seams.folder.filePath(QStringLiteral("mu.bmp")));
-    QFile broken(seams.folder.filePath(QStringLiteral("robey.bmp")));
+    QFile::remove(seams.dir.filePath(QStringLiteral("mu.bmp")));
+    QFile broken(seams.dir.filePath(QStringLiteral("robey.bmp")));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
     broken.write("not a picture");
     broken.close();

@@ -17,20 +17,10 @@
 #include "finance/Bank.h"
 #include "shell/Main.h"
 #include "shell/Program.h"
+#include "support/ViewSupport.h"
 #include "ui/qt/QtSeams.h"
 
 namespace {
-
-QWidget* topLevel(const QString& name) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == name && w->isVisible()) return w;
-    return nullptr;
-}
-
-template <typename T>
-T* find(QWidget* in, const char* name) {
-    return in ? in->findChild<T*>(QString::fromUtf8(name)) : nullptr;
-}
 
 }  // namespace
 
