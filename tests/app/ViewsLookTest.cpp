@@ -2,6 +2,7 @@
 // keyboard choices, fixed windows, missing pictures, Japanese buttons.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -200,4 +201,21 @@ TEST_F(LookTest, EscapeClosesAndEnterConfirmsTheExtension) {
     });
     p.dispatch([&] { p.main().command9Click(); });
     EXPECT_EQ(p.state.Kai, 4);
+}
+
+// A screen reader reads the controls the keyboard reaches by their own words.
+TEST_F(LookTest, AssistiveToolsReadTheVisibleText) {
+    newGame();
+    p.dispatch([&] { p.main().command1Click(); });
+    QWidget* frame = mainWidget();
+    auto name = [](QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        return a ? a->text(QAccessible::Name) : QString();
+    };
+    for (const char* control : {"Label1_0", "Label1_1", "Label9", "Label10"}) {
+        auto* w = find<QLabel>(frame, control);
+        ASSERT_NE(w, nullptr) << control;
+        EXPECT_EQ(name(w), w->text()) << control;
+    }
+    EXPECT_EQ(name(find<QPushButton>(frame, "Command8")), QStringLiteral("銀行"));
 }
