@@ -16,6 +16,11 @@ for i in $(seq 1 100); do
 done
 [ -s "$tmp/display" ] || { echo "Xvfb did not start"; cat "$tmp/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n1 "$tmp/display")" QT_QPA_PLATFORM=xcb
+# The number can come before the server answers: wait until it does.
+for i in $(seq 1 100); do
+  xwininfo -root >/dev/null 2>&1 && break
+  sleep 0.05
+done
 "$exe" & pid=$!
 for i in $(seq 1 100); do
   if xwininfo -root -tree 2>/dev/null | grep -q '"Form1"'; then
