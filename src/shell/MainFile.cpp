@@ -6,6 +6,8 @@
 #include <QSaveFile>
 
 #include "building/Kivora.h"
+#include "finance/LoanRecord.h"
+#include "finance/LoanTerms.h"
 #include "shell/Main.h"
 #include "state/SaveFile.h"
 #include "town/Game.h"
@@ -42,7 +44,11 @@ state::SaveGame snapshot(Program& p) {
     g.We1 = s.We1;
     g.Spe = s.Spe;
     g.Last = s.Last;
-    g.loans = {s.M1ye, s.M1mo, s.M2ye, s.M2mo, s.M3ye, s.M3mo, s.M4ye, s.M4mo, s.M5ye, s.M5mo};
+    for (int n = 1; n <= finance::kLoanWindows; ++n) {
+        const finance::LoanRecord r = finance::loanRecord(p.state, n);
+        g.loans[2 * n - 2] = r.ye;
+        g.loans[2 * n - 1] = r.mo;
+    }
     g.Player = s.Player;
     for (int i = 1; i <= 100; ++i) g.floors[i - 1] = s.code(i);
     return g;
@@ -162,9 +168,11 @@ bool Main::FileRead() {
     s.We1 = g.We1;
     s.Spe = g.Spe;
     s.Last = g.Last;
-    uint8_t* dues[] = {&s.M1ye, &s.M1mo, &s.M2ye, &s.M2mo, &s.M3ye,
-                       &s.M3mo, &s.M4ye, &s.M4mo, &s.M5ye, &s.M5mo};
-    for (int k = 0; k < 10; ++k) *dues[k] = g.loans[k];
+    for (int n = 1; n <= finance::kLoanWindows; ++n) {
+        finance::LoanRecord r = finance::loanRecord(s, n);
+        r.ye = g.loans[2 * n - 2];
+        r.mo = g.loans[2 * n - 1];
+    }
     s.Player = g.Player;
     for (int i = 1; i <= 100; ++i) {
         s.KaiBuffer[i - 1] = g.floors[i - 1];

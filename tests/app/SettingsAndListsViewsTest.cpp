@@ -179,9 +179,7 @@ TEST(HelpPageView, TheShippedPageShowsInTheViewer) {
     ui::qt::QtSeams seams;
     Program program(seams);
     app::wire(seams, program);
-    program.startUp();
-    QTest::mouseClick(find<QPushButton>(topLevel(QStringLiteral("Start")), "Command1"), Qt::LeftButton);
-    QWidget* frame = topLevel(QStringLiteral("Main"));
+    QWidget* frame = openRealFrame(program);
     ASSERT_NE(frame, nullptr);
     withModal("Help1", [](QWidget* d) {
         const QString text = find<QTextBrowser>(d, "Tesk")->toPlainText();

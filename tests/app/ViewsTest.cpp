@@ -82,9 +82,7 @@ TEST(Views, BankWindowLendsAndClosesWithOk) {
     ui::qt::QtSeams seams;
     Program program(seams);
     app::wire(seams, program);
-    program.startUp();
-    QTest::mouseClick(find<QPushButton>(topLevel(QStringLiteral("Start")), "Command1"), Qt::LeftButton);
-    QWidget* frame = topLevel(QStringLiteral("Main"));
+    QWidget* frame = openRealFrame(program);
     ASSERT_NE(frame, nullptr);
     QTimer::singleShot(0, [] {
         QWidget* namer = QApplication::activeModalWidget();

@@ -5,10 +5,13 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
+#include "shell/Program.h"
 #include "ui/qt/QtSeams.h"
 
 // The visible top-level window of that name, or null.
@@ -35,6 +38,14 @@ inline void withModal(const char* name, std::function<void(QWidget*)> inside, st
     });
     open();
     EXPECT_TRUE(seen) << name;
+}
+
+// Starts the program on real seams and closes the title screen, as a player
+// would: the frame it opens.
+inline QWidget* openRealFrame(Program& program) {
+    program.startUp();
+    QTest::mouseClick(find<QPushButton>(topLevel(QStringLiteral("Start")), "Command1"), Qt::LeftButton);
+    return topLevel(QStringLiteral("Main"));
 }
 
 // The real seams over a program folder of the test's own.
