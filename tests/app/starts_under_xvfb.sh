@@ -2,11 +2,13 @@
 # Starts the real program under a virtual X server and waits for its title
 # screen ("Form1") to appear; fails when it does not within the time limit.
 # The server picks a free display itself (-displayfd), so runs side by side
-# never meet.
+# never meet. -noreset: by default the server resets when its last client
+# leaves, and a client connecting during that reset is refused ("could not
+# connect to display") -- the probe below is such a last client.
 set -u
 exe="$1"
 tmp="$(mktemp -d)"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb=$!
 cleanup() { kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$tmp"; }
 trap cleanup EXIT
@@ -21,6 +23,7 @@ for i in $(seq 1 100); do
   xwininfo -root >/dev/null 2>&1 && break
   sleep 0.05
 done
+xwininfo -root >/dev/null 2>&1 || { echo "Xvfb does not answer on $DISPLAY"; cat "$tmp/xvfb.log"; exit 1; }
 "$exe" & pid=$!
 for i in $(seq 1 100); do
   if xwininfo -root -tree 2>/dev/null | grep -q '"Form1"'; then

@@ -76,7 +76,7 @@ TEST_F(BankTest, CloseBoxRestartsTheClockButKeepsAPause) {
 TEST_F(BankTest, ALoanAtYearOneMonthFourFallsDueInYearFourMonthFour) {
     startGame();
     borrow({1});
-    const ui::Prompt& q = seams.asked.back();
+    const ui::Prompt q = seams.shown();
     EXPECT_EQ(q.buttons, ui::Prompt::Buttons::YesNo);
     EXPECT_EQ(q.icon, ui::Prompt::Icon::Question);
     EXPECT_EQ(prog.state.M1ye, 4);

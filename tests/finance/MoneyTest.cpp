@@ -40,7 +40,7 @@ TEST_F(MoneyTest, BelowOneMillionEndsTheGameAfterTheWarning) {
         EXPECT_EQ(prog.state.GameOver, 0);
     });
     setMoney("0.99");
-    EXPECT_EQ(seams.asked.back().icon, ui::Prompt::Icon::Warning);
+    EXPECT_EQ(seams.shown().icon, ui::Prompt::Icon::Warning);
     EXPECT_TRUE(seams.endedNow);
     EXPECT_EQ(prog.state.GameOver, 1);
     tick(1000);  // nothing runs any more

@@ -197,7 +197,7 @@ protected:
         seams.expect(kNotSaved);
         act([&] { prog.main().command3Click(); });
         EXPECT_FALSE(seams.endedNow);
-        EXPECT_EQ(seams.asked.back().icon, ui::Prompt::Icon::Warning);
+        EXPECT_EQ(seams.shown().icon, ui::Prompt::Icon::Warning);
         EXPECT_TRUE(prog.main().Command3.enabled);
         tick(102);
         EXPECT_EQ(date(), QStringLiteral("1/4/2"));
@@ -212,8 +212,8 @@ TEST_F(SaveLoadTest, SavingANewGameWritesTheGoldenFileAndEnds) {
     seams.expect(kSaved);
     act([&] { prog.main().command3Click(); });
     EXPECT_TRUE(seams.endedNow);
-    EXPECT_EQ(seams.asked[0].icon, ui::Prompt::Icon::Question);
-    EXPECT_EQ(seams.asked[0].buttons, ui::Prompt::Buttons::YesNo);
+    EXPECT_EQ(seams.shown(0).icon, ui::Prompt::Icon::Question);
+    EXPECT_EQ(seams.shown(0).buttons, ui::Prompt::Buttons::YesNo);
     EXPECT_EQ(readFile(saveFile()), golden());
     EXPECT_EQ(prog.state.SavePath.toText(), seams.folder.path() + QStringLiteral("/Kivora.teskdata"));
     EXPECT_EQ(QDir(seams.folder.path()).entryList(QDir::Files), QStringList{"Kivora.teskdata"});
@@ -402,7 +402,7 @@ TEST_F(SaveLoadTest, AFileThatDoesNotLoadChangesNothing) {
             seams.expect(kNotLoaded);
             loadBy(continueMenu);
             EXPECT_EQ(picture(prog), before);
-            EXPECT_EQ(seams.asked.back().icon, ui::Prompt::Icon::Warning);
+            EXPECT_EQ(seams.shown().icon, ui::Prompt::Icon::Warning);
         }
     }
     // No file at all, or a folder by its name.

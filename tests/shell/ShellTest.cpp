@@ -163,7 +163,7 @@ TEST_F(ShellTest, ExitQuestionNoKeepsEverythingYesCloses) {
     EXPECT_FALSE(prog.kivora.exists());
     EXPECT_FALSE(prog.game.exists());
     EXPECT_TRUE(seams.quitted);
-    EXPECT_EQ(seams.asked.back().icon, ui::Prompt::Icon::Question);
+    EXPECT_EQ(seams.shown().icon, ui::Prompt::Icon::Question);
 }
 
 TEST_F(ShellTest, BuildingDetailsRewritesTheDateFromTheMirrors) {

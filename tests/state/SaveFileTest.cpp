@@ -257,7 +257,9 @@ TEST(SaveFile, EveryCutOfAGoodFileFailsOrGivesTheWholeGame) {
         const SaveGame whole = *state::readSave(file);
         for (qsizetype n = 0; n < file.size(); ++n) {
             const std::optional<SaveGame> g = state::readSave(file.left(n));
-            if (g) EXPECT_EQ(*g, whole) << "cut at " << n;
+            if (g) {
+                EXPECT_EQ(*g, whole) << "cut at " << n;
+            }
             // Only the last record's line end may go.
             EXPECT_EQ(g.has_value(), n >= file.size() - 2) << "cut at " << n;
         }

@@ -39,6 +39,17 @@ public:
         prompts.push_back({text, a, std::move(w)});
     }
 
+    // The n-th prompt shown (from 0; -1 the last): a failure, not a crash,
+    // when there was none.
+    ui::Prompt shown(int n = -1) const {
+        const int i = n < 0 ? int(asked.size()) + n : n;
+        if (i < 0 || i >= int(asked.size())) {
+            ADD_FAILURE() << "prompt " << n << " was never shown (" << asked.size() << " shown)";
+            return {};
+        }
+        return asked[size_t(i)];
+    }
+
     ui::Answer ask(const ui::Prompt& prompt) override {
         asked.push_back(prompt);
         if (prompts.empty()) {

@@ -162,7 +162,7 @@ TEST_F(VictoryTest, TopRankInTheCapitalWinsAtTheNextFocus) {
     seams.expect(QStringLiteral("ゲームクリア!パスは11B8"));
     focusPanel();
     ASSERT_EQ(seams.asked.size(), 1u);
-    const ui::Prompt& won = seams.asked.back();
+    const ui::Prompt won = seams.shown();
     EXPECT_EQ(won.title, QStringLiteral("ゲームのクリア"));
     EXPECT_EQ(won.buttons, ui::Prompt::Buttons::Ok);
     EXPECT_EQ(won.icon, ui::Prompt::Icon::None);

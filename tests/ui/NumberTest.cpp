@@ -62,6 +62,8 @@ TEST(Number, QuickWholeNumbersAgreeWithTheGeneralForms) {
         bool ok = false;
         const double general = text.trimmed().toDouble(&ok);
         EXPECT_EQ(ui::isNumber(text), ok) << t;
-        if (ok) EXPECT_EQ(ui::strictNumber(text), general) << t;
+        if (ok) {
+            EXPECT_EQ(ui::strictNumber(text), general) << t;
+        }
     }
 }
