@@ -169,21 +169,23 @@ std::optional<QString> wholeLine(Reader& r) {
     return text;
 }
 
-// What the game needs of a loaded game so that no rule breaks on it.
+// What the game needs of a loaded game so that no rule breaks on it. A value
+// the game can hold is taken as it stands, even one no game of ours writes
+// (tenant codes on the lobby or above the roof, a last-drawn floor beyond 100, a
+// slower clock than the speed setting offers): refusing it would lose the game.
 bool playable(const SaveGame& g) {
+    // The per-floor table has floors 1 to 100; a building outside it could
+    // not be drawn or extended.
     const int32_t floors = ui::toI32(g.figures[kFloors]);  // read from the file as a number
     if (floors < 1 || floors > 100) return false;
+    // A date the calendar shows: the year counts from 1, and a month or week
+    // outside it would move the date while the game loads.
     if (g.Ye1 < 1 || g.Mon1 < 1 || g.Mon1 > 12 || g.We1 < 1 || g.We1 > 4) return false;
-    if (g.Spe < 0 || g.Spe > 100) return false;  // the speed setting's slowest is 100
-    if (g.CK > 100) return false;
+    if (g.Spe < 0) return false;  // no clock interval is below 0 ms
     for (int k = 1; k < 10; k += 2)
         if (g.loans[k] > 12) return false;  // due months; 0 is a free window
-    for (int i = 1; i <= 100; ++i) {
-        const uint8_t code = g.floors[i - 1];
-        if (code > 3) return false;
-        // The lobby and the floors above the roof hold no tenant.
-        if ((i == 1 || i > floors) && code != 0) return false;
-    }
+    for (uint8_t code : g.floors)
+        if (code > 3) return false;  // vacant, hotel, restaurant, company
     return true;
 }
 

@@ -387,7 +387,7 @@ TEST_F(SaveLoadTest, AFileThatDoesNotLoadChangesNothing) {
         {"week 5", withLine(15, " 5 ")},
         {"code 4", withLine(30, "4")},
         {"loan month 13", withLine(19, " 13 ")},
-        {"a tenant above the roof", withLine(32, "1")},
+        {"code 4 above the roof", withLine(128, "4")},
         {"money as text", withLine(1, "lots")},
         {"cut code page 932", withLine(28, "\x82")},
     };

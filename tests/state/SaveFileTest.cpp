@@ -221,22 +221,27 @@ TEST(SaveFile, ValuesTheGameCannotHoldAreRefusedAtTheirBounds) {
         {14, " 13 ", false}, {15, " 0 ", false},  {15, " 1 ", true},  {15, " 4 ", true},
         {15, " 5 ", false},  {13, " 0 ", false},  {13, " 1 ", true},  {13, " 32767 ", true},
         {13, " 32768 ", false}, {16, "-1 ", false}, {16, " 0 ", true}, {16, " 100 ", true},
-        {16, " 101 ", false}, {11, " 100 ", true}, {11, " 101 ", false}, {19, " 12 ", true},
+        {16, " 101 ", true}, {16, " 2147483647 ", true},                 // a slower clock
+        {11, " 101 ", true}, {11, " 255 ", true},  {11, " 256 ", false}, {19, " 12 ", true},
         {19, " 13 ", false}, {27, " 12 ", true},  {27, " 13 ", false}, {18, " 255 ", true},
         {18, " 256 ", false}, {18, "-1 ", false}, {30, "3", true},    {30, "4", false},
-        {30, "-1", false},   {31, "1", true},     {29, "0", true},    {29, "1", false},   // the lobby
+        {30, "-1", false},   {31, "1", true},     {29, "0", true},    {29, "3", true},    // the lobby
+        {128, "3", true},    {128, "4", false},   {128, "256", false},  // above the roof
         {2, "2147483647", true}, {2, "2147483648", false}, {2, "-2147483648", true},
     };
     for (const Row& r : rows)
         EXPECT_EQ(state::readSave(withLine(r.line, r.text)).has_value(), r.loads)
             << "line " << r.line << " holding '" << r.text << "'";
 
-    // Tenants up to the roof, none above it.
+    // A later game may keep the tenants of floors it has not built again:
+    // they load as they stand.
     QByteArray b = withLine(8, "3");
-    EXPECT_TRUE(state::readSave(withLine(28 + 3, "2", b)));
-    EXPECT_FALSE(state::readSave(withLine(28 + 4, "2", b)));
-    b = withLine(8, "100");
-    EXPECT_TRUE(state::readSave(withLine(128, "1", b)));
+    for (int floor : {4, 50, 100}) b = withLine(28 + floor, QByteArray::number(floor % 3 + 1), b);
+    const std::optional<SaveGame> g = state::readSave(b);
+    ASSERT_TRUE(g);
+    EXPECT_EQ(g->floors[3], 2);
+    EXPECT_EQ(g->floors[49], 3);
+    EXPECT_EQ(g->floors[99], 2);
 }
 
 TEST(SaveFile, RecordsThatDoNotConvertAreRefused) {
