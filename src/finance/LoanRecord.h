@@ -13,6 +13,10 @@ struct LoanRecord {
     uint8_t& ye;
     uint8_t& mo;
     bool lending() const { return mo != 0; }
+    // Due in the given month or before it: a loan the month end collects.
+    bool dueBy(double year, double month) const {
+        return lending() && (ye < year || (ye == year && mo <= month));
+    }
     void clear() { ye = 0; mo = 0; }
 };
 

@@ -11,15 +11,19 @@ namespace sim {
 void repayLoans(Program& p) {
     // The date this month end is for: a repayment message left open lets the
     // clock move on, and the windows after it are still due this month.
-    const double year = p.kivora().Ye.number();
     const double month = p.kivora().Mon.number();
+    // At the turn of the year month 1 is settled before the year label moves
+    // on; the bank promised that January of the new year.
+    const double year = p.kivora().Ye.number() + (p.state.YearTurn && month == 1 ? 1 : 0);
     for (int n = 1; n <= finance::kLoanWindows; ++n) {
         finance::LoanRecord r = finance::loanRecord(p.state, n);
-        if (!r.lending() || r.ye != year || r.mo != month) continue;
+        if (!r.dueBy(year, month)) continue;
+        // Freed before the message: a month end that runs while it waits
+        // must not collect the same loan again.
+        r.clear();
         p.ask(QStringLiteral("窓口%1の融資返済です").arg(n));
         shell::Main& m = p.main();
         m.Okane.setNumber(m.Okane.number() - finance::kLoanRepayment);  // below 1 ends the game here
-        r.clear();
         // A closed bank draws the freed window from the record when it is next
         // opened; only an open one is redrawn here.
         if (finance::Bank* bank = p.bank.peek()) bank->showWindow(n);

@@ -62,6 +62,14 @@ int32_t accounts(Program& p) {
     return result;
 }
 
+// Marks the nested settlement of month 1, also when a handler inside it is
+// abandoned.
+struct YearTurn {
+    explicit YearTurn(state::GameState& s) : s(s) { ++s.YearTurn; }
+    ~YearTurn() { --s.YearTurn; }
+    state::GameState& s;
+};
+
 void booking(Program& p, int32_t result) {
     shell::Main& m = p.main();
     m.Okane.setNumber(m.Okane.number() + result / 100.0);  // may end the game
@@ -79,13 +87,17 @@ void monChange(Program& p) {
         p.stopClock();
         p.houkoku.showModal();  // dismissing it restarts the clock
         booking(p, result);
+        // A load books nothing: its loans fall due at the next month end.
+        repayLoans(p);
     }
-    repayLoans(p);
     // The turn of the year settles again for month 1 (nested) before the year
     // moves on. A month end left waiting on a growth message can let the clock
     // carry the month past 13, so anything beyond 12 turns the year.
     if (p.kivora().Mon.number() >= 13) {
-        p.kivora().Mon.setText(QStringLiteral("1"));
+        {
+            YearTurn turn(p.state);
+            p.kivora().Mon.setText(QStringLiteral("1"));
+        }
         p.kivora().Ye.setNumber(p.kivora().Ye.number() + 1);
     }
 }

@@ -35,6 +35,9 @@ public:
 
     // Private to the frame in spirit; kept here so they outlive it too.
     uint8_t GameOver = 0;
+    // Up while the turn of the year settles month 1 with the old year still
+    // shown: that month is the January of the year being entered.
+    uint8_t YearTurn = 0;
     ui::Variant SavePath;
     std::array<uint8_t, 100> KaiBuffer{};
 

@@ -213,29 +213,49 @@ TEST_F(RepaymentTest, AMessageLeftOpenForAMonthStillRepaysTheNextWindow) {
     EXPECT_EQ(prog.state.M5mo, 0);
 }
 
-// The turn of the year settles month 1 while the old year is still shown, so
-// a loan due in month 1 of year 5 is found at the turn from year 5 to 6.
-TEST_F(RepaymentTest, ALoanDueInJanuaryIsFoundAtTheFollowingYearTurn) {
+// The turn of the year settles month 1 while the old year is still shown; a
+// loan due in month 1 of year 5 is collected at the turn into year 5 all the
+// same, as the bank said.
+TEST_F(RepaymentTest, ALoanDueInJanuaryIsCollectedAtTheTurnIntoThatJanuary) {
     startGame();
     act([&] { prog.kivora().Mon.setText(QStringLiteral("12")); });
     tick(405);
     ASSERT_EQ(date(), QStringLiteral("2/1/1"));
     borrow({1});
-    EXPECT_EQ(prog.state.M1ye, 5);
-    EXPECT_EQ(prog.state.M1mo, 1);
+    inBank([&] { EXPECT_EQ(bank().as1.text(), QStringLiteral("返済は5年の1月です")); });
     jumpTo(4, 12);
-    tick(404);  // the turn to year 5 compares month 1 of year 4
-    EXPECT_EQ(date(), QStringLiteral("5/1/1"));
-    act([&] { prog.kivora().Mon.setText(QStringLiteral("12")); });
-    EXPECT_EQ(prog.state.M1mo, 1);
+    tick(404 - 101);
     setMoney("1000");
-    seams.expect(repaid(1), Answer::Ok, [&] {
-        EXPECT_EQ(prog.kivora().Ye.text(), QStringLiteral("5"));
-        EXPECT_EQ(prog.kivora().Mon.text(), QStringLiteral("1"));
-    });
-    tick(404);
-    EXPECT_EQ(date(), QStringLiteral("6/1/1"));
+    const double before = cash();
+    seams.expect(repaid(1), Answer::Ok, [&] { EXPECT_EQ(prog.kivora().Mon.text(), QStringLiteral("1")); });
+    tick(101);
+    EXPECT_EQ(date(), QStringLiteral("5/1/1"));
     EXPECT_EQ(prog.state.M1mo, 0);
+    EXPECT_EQ(cash(), before + 4 + 4 - 450);  // the turn settles twice, then collects once
+    EXPECT_EQ(prog.state.YearTurn, 0);
+    act([&] { prog.kivora().Mon.setText(QStringLiteral("12")); });
+    tick(404);  // and nothing more a year later
+    EXPECT_EQ(date(), QStringLiteral("6/1/1"));
+}
+
+// A loan whose month has already passed (a save from a copy that collected
+// January loans a year late) is overdue: the next month end collects it.
+TEST_F(RepaymentTest, AnOverdueLoanIsCollectedAtTheNextMonthEnd) {
+    startGame();
+    borrow({2, 4});
+    jumpTo(4, 2);
+    setMoney("1000");
+    act([&] {
+        prog.state.M2ye = 3, prog.state.M2mo = 12;
+        prog.state.M4ye = 4, prog.state.M4mo = 1;
+    });
+    const double before = cash();
+    seams.expect(repaid(2));
+    seams.expect(repaid(4));
+    monthEnd();
+    EXPECT_EQ(cash(), before + 4 - 900);
+    EXPECT_EQ(prog.state.M2mo, 0);
+    EXPECT_EQ(prog.state.M4mo, 0);
 }
 
 TEST_F(RepaymentTest, ReopenedAfterARepaymentTheWindowIsFreeAndLendsAgain) {
@@ -267,17 +287,23 @@ TEST_F(RepaymentTest, AnOpenBankShowsTheWindowFreedAtOnce) {
     });
 }
 
-// A load through "続きから" skips the accounts but still collects the loans.
-TEST_F(RepaymentTest, TheLoadingGuardStillRepays) {
+// While a game loads no money moves: a loan due in the loaded month waits,
+// overdue, for the next month end.
+TEST_F(RepaymentTest, TheLoadingGuardCollectsNothing) {
     startGame();
     borrow({1});
-    setMoney("1000");
-    prog.state.Era = 1;
     jumpTo(4, 3);
+    setMoney("1000");
+    seams.modalShown.clear();
+    prog.state.Era = 1;
+    monthEnd();  // the load writes the due month
+    EXPECT_TRUE(seams.modalShown.empty()) << "a report was shown while loading";
+    EXPECT_EQ(money(), QStringLiteral("1000"));
+    EXPECT_EQ(prog.state.M1mo, 4);
+    prog.state.Era = 0;  // as the next week change does
     seams.expect(repaid(1));
     monthEnd();
-    EXPECT_TRUE(seams.modalShown == std::vector<std::string>{"Bank"});  // no report
-    EXPECT_EQ(money(), QStringLiteral("550"));
+    EXPECT_EQ(money(), QStringLiteral("554"));
     EXPECT_EQ(prog.state.M1mo, 0);
 }
 

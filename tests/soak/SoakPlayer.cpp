@@ -199,7 +199,7 @@ public:
         }
         out_.repayments += play_.seams->repayments - repaidBefore;
         // Now and then the twin saves and a fresh program loads it in its place.
-        if (rng_() % 10 == 0 && play_.prog->kivora().Mon.text() != u"1") saveAndLoadTwin();
+        if (rng_() % 10 == 0) saveAndLoadTwin();
     }
 
 private:
