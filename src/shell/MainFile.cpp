@@ -184,20 +184,26 @@ bool Main::FileRead() {
     prog.main().Okane.setText(g.figures[state::kMoney]);
     const auto labels = figureLabels(prog);
     for (int k = state::kHousing; k < state::kFigures; ++k) labels[k]->setText(g.figures[k]);
-    // The grade and the rank are not in the file; they show what the loaded
-    // figures earn, as the panel's own rules would give them.
+    // The population, the grade and the rank are not in the file; they show
+    // what the loaded figures earn, as the panel's own rules would give them,
+    // so the panel never mixes the old game's people with the new grade.
+    prog.game().Change();
     const QString grade = town::gradeFor(prog.game().population());
     if (!grade.isEmpty()) prog.game().Hatte.setText(grade);
     const QString rank = town::rankFor(prog.game().Zyuugyou.leading());
     if (!rank.isEmpty()) prog.game().Hyouka.setText(rank);
 
     prog.restartClock();
+    // Floors bought in the game this one replaces are not this game's to pay.
+    prog.kivora().コスト = 0;
     prog.kivora().Ye.setText(QString::number(g.Ye1));
     prog.kivora().Mon.setText(QString::number(g.Mon1));
     prog.kivora().We.setText(QString::number(g.We1));
 
     Main& m = prog.main();
-    m.caption = s.Player.toText() + QStringLiteral("社長 - 行動中");
+    // A game loaded while paused stays paused, and says so.
+    const bool paused = m.Command4.caption == QStringLiteral("開始");
+    m.caption = s.Player.toText() + (paused ? QStringLiteral("社長 - 停止中") : QStringLiteral("社長 - 行動中"));
     for (ui::Command* c : {&m.Command1, &m.Command5, &m.Fsa, &m.Command3, &m.Command4, &m.Command8,
                            &m.Command9})
         c->enabled = true;

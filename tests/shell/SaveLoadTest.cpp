@@ -7,6 +7,7 @@
 #include <QFile>
 #include <csignal>
 
+#include "building/Kakudai.h"
 #include "state/SaveFile.h"
 #include "support/TestSeams.h"
 
@@ -521,7 +522,7 @@ TEST_F(SaveLoadTest, LoadingWhilePausedStaysPaused) {
     act([&] { prog.main().command4Click(); });
     putSave(withLine(16, " 30 "));
     act([&] { prog.main().command6Click(); });
-    EXPECT_EQ(prog.main().caption, QStringLiteral("田中社長 - 行動中"));
+    EXPECT_EQ(prog.main().caption, QStringLiteral("田中社長 - 停止中"));
     EXPECT_EQ(prog.main().Command4.caption, QStringLiteral("開始"));
     EXPECT_FALSE(prog.kivora().Timer1.enabled());
     EXPECT_EQ(prog.kivora().Timer1.interval(), 30);
@@ -543,14 +544,17 @@ TEST_F(SaveLoadTest, GradeAndRankShowWhatTheLoadedFiguresEarn) {
     QByteArray b = withLine(9, "2501");
     b = withLine(6, "1000", b);
     b = withLine(8, "100", b);
-    openFrame();
+    startGame();
+    act([&] { prog.main().command1Click(); });  // the panel stays open over the load
     putSave(b);
     act([&] { prog.main().command6Click(); });
+    EXPECT_EQ(prog.game().Pop.text(), QStringLiteral("1007503"));
     EXPECT_EQ(prog.game().Hatte.text(), QStringLiteral("首都"));
     EXPECT_EQ(prog.game().Hyouka.text(), QStringLiteral("S"));
     // And down again with the next file.
     putSave(golden());
     act([&] { prog.main().command6Click(); });
+    EXPECT_EQ(prog.game().Pop.text(), QStringLiteral("1030"));
     EXPECT_EQ(prog.game().Hatte.text(), QStringLiteral("村"));
     EXPECT_EQ(prog.game().Hyouka.text(), QStringLiteral("F"));
 }
@@ -569,4 +573,32 @@ TEST_F(SaveLoadTest, ADigitNameComesBackAsTyped) {
     next.act([&] { next.prog.main().fconClick(); });
     EXPECT_EQ(next.prog.main().caption, QStringLiteral("007社長 - 行動中"));
     EXPECT_EQ(next.prog.state.Player, ui::Variant::text(QStringLiteral("007")));
+}
+
+// A load moves no money: a loan due in the loaded month waits for the next
+// month end, and a floor bought in the game it replaced is not charged.
+TEST(SaveLoadStory, ALoadBooksNothingAndChargesNothingOfTheOldGame) {
+    QByteArray file = withLine(1, "1000");
+    file = withLine(13, " 5 ", file);
+    file = withLine(14, " 1 ", file);
+    file = withLine(18, " 5 ", file);
+    file = withLine(19, " 1 ", file);
+    for (const bool continueMenu : {false, true}) {
+        SCOPED_TRACE(continueMenu ? "続きから" : "ロード");
+        Session r;
+        r.startGame();
+        r.seams.modal["Kakudai"].push_back([&] { r.prog.kakudai().command3Click(); });
+        r.act([&] { r.prog.main().command9Click(); });  // one floor, paid at the month end
+        ASSERT_GT(r.prog.kivora().コスト, 0);
+        writeFile(r.saveFile(), file);
+        r.loadBy(continueMenu);  // an unexpected message fails here
+        EXPECT_EQ(r.prog.main().Okane.text(), QStringLiteral("1000"));
+        EXPECT_EQ(r.prog.state.M1mo, 1);
+        r.seams.expect(QStringLiteral("窓口1の融資返済です"));
+        r.toNextMonthEnd();
+        ASSERT_EQ(r.report.size(), 8);
+        EXPECT_EQ(r.report[3], QStringLiteral("0")) << "construction of the old game";
+        EXPECT_EQ(r.prog.main().Okane.text(), QStringLiteral("554"));
+        EXPECT_EQ(r.prog.state.M1mo, 0);
+    }
 }
