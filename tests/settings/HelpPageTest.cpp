@@ -7,6 +7,7 @@
 
 #include "building/Kakudai.h"
 #include "building/Tenants.h"
+#include "finance/Bank.h"
 #include "finance/LoanTerms.h"
 #include "settings/SetS.h"
 #include "sim/Accounts.h"
@@ -51,8 +52,11 @@ QList<Figure> figures(const QString& html) {
 // The rows of the page's tables that carry a figure of `prefix` ("grade.3.").
 QStringList rowsWith(const QString& html, const QString& prefix) {
     QStringList out;
-    for (const QString& row : html.split(QStringLiteral("<tr")))
+    for (QString row : html.split(QStringLiteral("<tr")).mid(1)) {
+        const qsizetype end = row.indexOf(QStringLiteral("</tr>"));  // the text after a table is no row
+        if (end >= 0) row.truncate(end);
         if (row.contains(QStringLiteral("data-rule=\"") + prefix)) out << row;
+    }
     return out;
 }
 
@@ -143,6 +147,33 @@ protected:
         expected["loan.credit"] = finance::kLoanCredit / 100.0;
         expected["loan.repayment"] = finance::kLoanRepayment / 100.0;
         expected["loan.years"] = finance::kLoanYears;
+        expected["first.afterLoan"] = expected["start.money"] + expected["loan.credit"];
+        measureJanuaryLoan();
+    }
+
+    // A loan taken in January: what the bank says and when the money goes.
+    void measureJanuaryLoan() {
+        auto& k = prog.kivora();
+        act([&] { k.Mon.setText(QStringLiteral("12")); });
+        for (int i = 0; i < 500 && k.Mon.text() != u"1"; ++i) tick();
+        expected["loan.example.year"] = k.Ye.number();
+        expected["loan.example.month"] = k.Mon.number();
+        seams.modal["Bank"].push_back([&] {
+            seams.expect(QStringLiteral("融資3億円受けますか？返済は3年後に4.5億円です"), ui::Answer::Yes);
+            act([&] { prog.bank().windowClick(1); });
+            const QStringList due = prog.bank().as1.text().split(QRegularExpression(QStringLiteral("\\D+")),
+                                                                 Qt::SkipEmptyParts);
+            EXPECT_EQ(due.size(), 2);
+            expected["loan.example.dueYear"] = due.value(0).toDouble();
+            expected["loan.example.dueMonth"] = due.value(1).toDouble();
+            act([&] { prog.bank().command6Click(); });
+        });
+        act([&] { prog.main().command8Click(); });
+        seams.expect(QStringLiteral("窓口1の融資返済です"));
+        for (int i = 0; i < 40 * 410 && prog.state.M1mo != 0; ++i) tick();
+        // The date the player sees once that month end is over.
+        expected["loan.example.paidYear"] = k.Ye.number();
+        expected["loan.example.paidMonth"] = k.Mon.number();
     }
 };
 
