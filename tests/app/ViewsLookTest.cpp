@@ -159,7 +159,7 @@ TEST_F(LookTest, TheFloorPickerAndTheLinksWorkFromTheKeyboard) {
     QWidget* w = block;
     for (int i = 0; i < 30 && w->objectName() != u"Label2_1"; ++i) w = w->nextInFocusChain();
     ASSERT_EQ(w->objectName(), QStringLiteral("Label2_1"));
-    QTest::keyClick(w, Qt::Key_Return);
+    QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);  // the keypad's Enter, as Return
     EXPECT_EQ(p.choiwin().Dansu.text(), QStringLiteral("2"));
     // The panel's link to the tenant counts takes the focus too.
     p.dispatch([&] { p.main().command1Click(); });
@@ -175,6 +175,8 @@ TEST_F(LookTest, TheReportIsDismissedFromTheKeyboard) {
         QWidget* report = QApplication::activeModalWidget();
         ASSERT_NE(report, nullptr);
         QWidget* frame1 = find<QWidget>(report, "Frame1");
+        for (const char* name : {"Frame1", "Frame2"})  // setFocus() alone would take a NoFocus widget too
+            EXPECT_EQ(find<QWidget>(report, name)->focusPolicy() & Qt::TabFocus, Qt::TabFocus) << name;
         frame1->setFocus();
         QTest::keyClick(frame1, Qt::Key_Enter);
     });

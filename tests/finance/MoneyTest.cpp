@@ -24,6 +24,8 @@ TEST_F(MoneyTest, DisplayAndCap) {
     EXPECT_EQ(prog.main().OkaneH.text(), QStringLiteral("1,235"));
     EXPECT_EQ(prog.state.Money, ui::Variant::text(QStringLiteral("1234.5")));
     EXPECT_EQ(prog.state.Conma, ui::Variant::text(QStringLiteral("1,235")));
+    setMoney("99999999999999");  // the largest figure still shown as it is
+    EXPECT_EQ(prog.main().Simo.text(), QStringLiteral(",000,000円"));
     setMoney("100000000000000");
     EXPECT_EQ(prog.main().Simo.text(), QStringLiteral(",999,999円"));
     EXPECT_EQ(prog.main().OkaneH.text(), QStringLiteral("100,000,000,000,000"));

@@ -205,11 +205,23 @@ TEST_F(ShellTest, SecondGameAnsweredNoRunsAMonthEndWhenTheMonthDiffers) {
     tick(405);  // month 5: one report
     EXPECT_EQ(date(), QStringLiteral("1/5/1"));
     act([&] { prog.main().command4Click(); });  // paused
+    act([&] { prog.main().command1Click(); });  // the panel open
     prog.state.Spe = 30;
+    // A bigger building than a new game's: the month end below must not see it.
+    act([&] { prog.game().Kaisu.setText(QStringLiteral("20")); });
+    act([&] { prog.game().Zyuugyou.setText(QStringLiteral("100")); });
+    QStringList costs;
+    seams.modal["Houkoku"].push_back([&] {
+        costs << prog.houkoku().Keihi.text() << prog.houkoku().Izi.text();
+        prog.houkoku().frame1Click();
+    });
     seams.expect(QStringLiteral("終了しますか？"), Answer::No);
     newGame(QStringLiteral("鈴木"));
-    // Writing month 4 again is a change: a month end ran, then the money is reset.
+    // Writing month 4 again is a change: a month end ran, on the new game's
+    // building (the panel is written before the date), then the money is reset.
     EXPECT_EQ(std::count(seams.modalShown.begin(), seams.modalShown.end(), "Houkoku"), 2);
+    EXPECT_EQ(costs, (QStringList{"300", "300"}));  // ten employees, three floors
+    EXPECT_FALSE(prog.game().visible);
     EXPECT_EQ(prog.state.Spe, 30);
     EXPECT_EQ(date(), QStringLiteral("1/4/1"));
     EXPECT_EQ(prog.main().Okane.text(), QStringLiteral("100"));

@@ -91,7 +91,10 @@ TEST_F(PanelTest, EveryGradeAndRankEdgeOnBothSides) {
         {1000001, "首都", "S"},
     };
     prog.state.setCkai(2, QStringLiteral("3"));  // the recount's change carries the rank
-    act([&] { g.Pop.setNumber(1); });
+    // From the top steps, so that the first row (nobody at all) must climb down.
+    act([&] { g.Pop.setNumber(1000001); });
+    act([&] { g.Zyuugyou.setNumber(2501); });
+    ASSERT_EQ(g.Hatte.text() + g.Hyouka.text(), QStringLiteral("首都S"));
     for (const auto& r : rows) {
         SCOPED_TRACE(r.figure);
         act([&] { g.Pop.setNumber(r.figure); });

@@ -65,6 +65,14 @@ TEST_F(ListsTest, TenantCountsFollowPlacingAndReplacingAtEachOpening) {
     act([&] { prog.kaisyamei().command1Click(); });
     openCounts();
     EXPECT_EQ(counts(), (QStringList{"2", "2", "1"}));
+    act([&] { prog.kaisyamei().command1Click(); });
+
+    // The top floor counts as every other.
+    prog.game().Kaisu.setNumber(100);
+    place(100, 2);
+    openCounts();
+    EXPECT_EQ(counts(), (QStringList{"2", "2", "2"}));
+    act([&] { prog.kaisyamei().command1Click(); });
 
     // The facilities list stays empty whatever the building holds.
     seams.modal["Shisetu"].push_back([this] {
