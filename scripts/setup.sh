@@ -5,7 +5,7 @@ set -euo pipefail
 
 RUMIE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
                 libbenchmark-dev xvfb xauth x11-utils fonts-noto-cjk
-                desktop-file-utils appstream)
+                desktop-file-utils appstream lintian)
 
 rumie_missing_packages() {
     local p missing=()

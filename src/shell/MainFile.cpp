@@ -14,11 +14,15 @@
 
 namespace shell {
 
-// The save lives beside the program whenever that folder can be written, as
-// it always has; an installed copy keeps it in the player's data folder.
+// An installed copy (its install leaves the file "installed" beside the
+// program) keeps the save in the player's data folder, whoever runs it: the
+// installation belongs to the package manager, even when the superuser could
+// write into it. Any other copy, run where it was built or unpacked, keeps it
+// beside the program as it always has, unless that folder cannot be written.
 QString saveFile(const Program& p) {
     const QString data = p.seams.dataFolder();
-    if (data.isEmpty() || QFileInfo(p.seams.programFolder()).isWritable())
+    const bool installed = QFileInfo::exists(p.programFile(QStringLiteral("installed")));
+    if (data.isEmpty() || (!installed && QFileInfo(p.seams.programFolder()).isWritable()))
         return p.programFile(QStringLiteral("\\Kivora.teskdata"));
     return data + QStringLiteral("/Kivora.teskdata");
 }

@@ -1,7 +1,9 @@
 #include "shell/MainView.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QToolBar>
 
 #include "shell/Main.h"
@@ -25,7 +27,12 @@ private:
 MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMdiArea) {
     Main& m = p.main();
     w_->setObjectName(QStringLiteral("Main"));
-    w_->resize(1100, 720);
+    // The frame's usual size, smaller on a screen without room for it (with
+    // a little left for the window manager's title bar and borders).
+    QSize size(1100, 720);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
+    w_->resize(size);
     area_->setObjectName(QStringLiteral("MdiArea"));
     area_->setBackground(QColor(0x80, 0x80, 0x80));
     // A small frame scrolls to its child windows instead of cutting them off.

@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -131,6 +132,30 @@ TEST_F(LookTest, MissingOrBrokenPicturesLeaveTheAreaEmptyAndTheAreaKeepsItsSize)
     p.dispatch([&] { p.kivora().label2Click(0); });
     EXPECT_TRUE(area->showsFile());
     EXPECT_EQ(area->size(), size);
+}
+
+// The frame opens no larger than its screen (offscreen: 800×600), and on a
+// 1024×768 screen the whole tool row stays in sight: every button and the
+// widest money figure, whole.
+TEST_F(LookTest, TheFrameFitsItsScreenAndKeepsTheWholeToolRowAt1024By768) {
+    newGame();
+    QWidget* frame = mainWidget();
+    const QRect screen = frame->screen()->availableGeometry();
+    EXPECT_LE(frame->width(), screen.width());
+    EXPECT_LE(frame->height(), screen.height());
+    p.dispatch([&] { p.main().Okane.setText(QStringLiteral("999999999999999")); });  // over the cap
+    frame->resize(1024, 768 - 40);  // the screen less a title bar
+    QApplication::processEvents();
+    ASSERT_EQ(frame->width(), 1024);
+    for (const char* name : {"Command3", "Command6", "Command7", "Command4", "Command9", "Command8", "OkaneH", "Simo"}) {
+        SCOPED_TRACE(name);
+        QWidget* w = find<QWidget>(frame, name);
+        ASSERT_NE(w, nullptr);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(frame->rect().contains(QRect(w->mapTo(frame, QPoint(0, 0)), w->size())));
+        EXPECT_GE(w->width(), w->sizeHint().width());
+    }
+    EXPECT_EQ(find<QLabel>(frame, "Simo")->text(), QStringLiteral(",999,999円"));
 }
 
 TEST(Dress, JapaneseButtonsAndTheGamesIcon) {

@@ -175,9 +175,11 @@ struct SessionOf {
 
 using Session = SessionOf<>;
 
-// A program folder that nobody, not even the superuser, can write into.
+// A program folder and a data folder that nobody, not even the superuser,
+// can write into.
 struct SealedFolderSeams : TestSeams {
     QString programFolder() override { return QStringLiteral("/proc"); }
+    QString dataFolder() override { return QStringLiteral("/proc/rumie"); }
 };
 
 class SaveLoadTest : public GameTest {
@@ -276,26 +278,49 @@ TEST_F(SaveLoadTest, AFullDiskKeepsTheOldSaveByteForByte) {
     EXPECT_EQ(date(), QStringLiteral("1/4/2"));
 }
 
-// An installed copy's program folder cannot be written: the save goes to the
-// player's data folder, both ways of loading find it there, and a save left
-// beside the program is never touched. The folder is made read-only by
-// permissions, or handed over read-only-mounted by the install test when the
-// tests run as the superuser.
-TEST(SaveLocation, AReadOnlyProgramFolderSavesInTheDataFolder) {
-    struct ReadOnlySeams : TestSeams {
-        QString given = qEnvironmentVariable("RUMIE_READONLY_PROGRAM_FOLDER");
-        QString programFolder() override { return given.isEmpty() ? folder.path() : given; }
+// Where the one save lives: an installed copy (its install leaves "installed"
+// beside the program) always in the player's data folder, even where it could
+// write beside the program, as the superuser can; any other copy beside the
+// program, unless nobody may write there.
+TEST_F(SaveLoadTest, OnlyAnInstalledOrUnwritableProgramFolderSendsTheSaveToTheDataFolder) {
+    const QString beside = seams.folder.path() + QStringLiteral("/Kivora.teskdata");
+    const QString inData = seams.data.path() + QStringLiteral("/Kivora.teskdata");
+    const QString marker = seams.folder.path() + QStringLiteral("/installed");
+    struct Row {
+        bool installed, writable;
+        QString expected;
     };
-    SessionOf<ReadOnlySeams> s;
-    const bool given = !s.seams.given.isEmpty();
-    if (!given) {
-        if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
-        QFile::setPermissions(s.seams.folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    for (const Row& r : {Row{false, true, beside}, Row{true, true, inData}, Row{false, false, inData},
+                         Row{true, false, inData}}) {
+        SCOPED_TRACE(std::string(r.installed ? "installed" : "not installed") + (r.writable ? ", writable" : ", read-only"));
+        if (!r.writable && geteuid() == 0) continue;  // the superuser writes into read-only folders
+        QFile::remove(marker);
+        if (r.installed) writeFile(marker, "installed\n");
+        QFile::setPermissions(seams.folder.path(), QFile::ReadOwner | QFile::ExeOwner |
+                                                       (r.writable ? QFile::WriteOwner : QFile::Permissions()));
+        EXPECT_EQ(saveFile().toStdString(), r.expected.toStdString());
+        QFile::setPermissions(seams.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    const QString beside = s.seams.programFolder() + QStringLiteral("/Kivora.teskdata");
-    const bool oldSave = QFile::exists(beside);
+}
+
+// An installed copy saves into the player's data folder, both ways of loading
+// find the game there, and nothing in its program folder changes: not even a
+// save left there by an older copy. The install test hands over a real
+// installed program folder; alone, the test marks a folder of its own.
+TEST(SaveLocation, AnInstalledCopySavesInTheDataFolderWhoeverRunsIt) {
+    struct InstalledSeams : TestSeams {
+        QString given = qEnvironmentVariable("RUMIE_INSTALLED_PROGRAM_FOLDER");
+        QString programFolder() override { return given.isEmpty() ? folder.path() : given; }
+        InstalledSeams() {
+            if (given.isEmpty()) writeFile(folder.path() + QStringLiteral("/installed"), "installed\n");
+        }
+    };
+    SessionOf<InstalledSeams> s;
+    const QDir program(s.seams.programFolder());
+    const QString beside = program.filePath(QStringLiteral("Kivora.teskdata"));
+    if (s.seams.given.isEmpty()) writeFile(beside, "an old save\r\n");
     const QByteArray before = readFile(beside);
-    ASSERT_FALSE(QFileInfo(s.seams.programFolder()).isWritable());
+    const QStringList files = program.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     s.startGame();
     s.act([&] { s.prog.main().Okane.setText(QStringLiteral("250")); });
     s.seams.expect(kAsk, Answer::Yes);
@@ -304,21 +329,16 @@ TEST(SaveLocation, AReadOnlyProgramFolderSavesInTheDataFolder) {
     EXPECT_TRUE(s.seams.endedNow);
     const QString saved = s.seams.data.path() + QStringLiteral("/Kivora.teskdata");
     EXPECT_TRUE(QFile::exists(saved));
-    EXPECT_EQ(QFile::exists(beside), oldSave);
     EXPECT_EQ(readFile(beside), before);
+    EXPECT_EQ(program.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
     for (bool continueMenu : {true, false}) {
-        SessionOf<ReadOnlySeams> next;
-        next.seams.data.remove();
-        QDir().mkpath(next.seams.data.path());
+        SessionOf<InstalledSeams> next;
         QFile::copy(saved, next.seams.data.path() + QStringLiteral("/Kivora.teskdata"));
-        if (!given) QFile::setPermissions(next.seams.folder.path(), QFile::ReadOwner | QFile::ExeOwner);
         next.openFrame();
         next.act([&] { continueMenu ? next.prog.main().fconClick() : next.prog.main().command6Click(); });
         EXPECT_EQ(next.prog.main().Okane.text(), QStringLiteral("250"));
         EXPECT_EQ(next.prog.main().caption, QStringLiteral("田中社長 - 行動中"));
-        if (!given) QFile::setPermissions(next.seams.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    if (!given) QFile::setPermissions(s.seams.folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST(SaveLoadStory, AFolderNobodyCanWriteFailsTheSave) {
