@@ -50,6 +50,7 @@ TEST(KeyboardGame, AWholeGameFromTheTitleToSavingAndBack) {
     // An extension to 5 floors: ▲, then Tab to OK.
     pressInto("Kakudai", Qt::Key_E, Qt::ControlModifier, [](QWidget* d) {
         EXPECT_EQ(focusName(), "Command1");
+        EXPECT_TRUE(d->testAttribute(Qt::WA_KeyboardFocusChange));  // its focus shows from the start
         press(Qt::Key_Return);
         EXPECT_EQ(find<QLabel>(d, "Zou")->text(), QStringLiteral("5"));
         press(Qt::Key_Tab);

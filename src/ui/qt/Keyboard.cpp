@@ -30,6 +30,21 @@ protected:
     }
 };
 
+// Qt clears a window's keyboard mark when it is shown: set it on the showing.
+class MarkOnShow : public QObject {
+public:
+    using QObject::QObject;
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show) {
+            static_cast<QWidget*>(o)->setAttribute(Qt::WA_KeyboardFocusChange);
+            o->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 QWidget* frameWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<QMainWindow*>(w) && w->isVisible()) return w;
@@ -46,6 +61,8 @@ void focusByKey(QWidget* w) {
     w->setFocus(Qt::ShortcutFocusReason);
     w->update();
 }
+
+void showFocusFromTheStart(QWidget* window) { window->installEventFilter(new MarkOnShow(window)); }
 
 bool takesKeyFocus(const QWidget* w) {
     return w && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() && w->isEnabled();

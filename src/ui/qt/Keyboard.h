@@ -20,6 +20,10 @@ void pressOnEnter(QAbstractButton* b);
 // Gives `w` the focus as a key does, with the focus frame showing.
 void focusByKey(QWidget* w);
 
+// The window about to open shows its focus frame from the start, as the one
+// the keyboard opened it from does.
+void showFocusFromTheStart(QWidget* window);
+
 // Can the keyboard move the focus to `w` (shown, enabled, takes Tab)?
 bool takesKeyFocus(const QWidget* w);
 

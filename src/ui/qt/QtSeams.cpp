@@ -22,7 +22,7 @@ ui::Answer QtSeams::ask(const ui::Prompt& prompt) {
     FocusReturn back;
     back.take();
     QMessageBox box(activeWindow());
-    if (back.keyboardInUse()) box.setAttribute(Qt::WA_KeyboardFocusChange);
+    if (back.keyboardInUse()) showFocusFromTheStart(&box);
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setWindowTitle(prompt.title.isEmpty() ? QStringLiteral("ルーミエ") : prompt.title);
     box.setText(prompt.text);

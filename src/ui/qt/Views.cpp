@@ -28,7 +28,7 @@ DialogView::~DialogView() {
 
 void DialogView::opening() {
     back_.take();
-    if (back_.keyboardInUse()) w_->setAttribute(Qt::WA_KeyboardFocusChange);
+    if (back_.keyboardInUse()) showFocusFromTheStart(w_);
     if (first_) first_->setFocus(Qt::OtherFocusReason);
 }
 
