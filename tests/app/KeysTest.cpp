@@ -339,6 +339,8 @@ TEST(FocusFrames, LabelsSlidersAndListsShowTheKeyboardsFocus) {
         ASSERT_TRUE(r.control->hasFocus());
         const QImage with = r.control->grab().toImage();
         EXPECT_NE(with, without);
-        if (!r.words.isNull()) EXPECT_EQ(with.copy(r.words), without.copy(r.words));
+        if (!r.words.isNull()) {
+            EXPECT_EQ(with.copy(r.words), without.copy(r.words));
+        }
     }
 }
