@@ -18,6 +18,7 @@ ChoicView::ChoicView(Program& p, QWidget* owner) : DialogView(p, p.choic(), owne
     f.setPointSize(14);
     list->setFont(f);
     list->setMaximumWidth(180);
+    focusFirst(list);  // Up and Down choose, Enter presses OK
     grid->addWidget(list, 0, 1);
     auto* price = new QHBoxLayout;
     QLabel* amount = bind.label(new QLabel, c.価格, "価格");

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "building/Choiwin.h"
@@ -57,7 +58,11 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     place(bind.button(new QPushButton, c.Up, "Up", [&c] { c.upClick(); }), 0, 0);
     place(bind.button(new QPushButton, c.Down, "Down", [&c] { c.downClick(); }), 1, 0);
     place(bind.button(new QPushButton, c.追加, "追加", [&c] { c.追加Click(); }), 0, 1);
-    place(bind.button(new QPushButton, c.Command1, "Command1", [&c] { c.command1Click(); }), 1, 1);
+    auto* close = bind.button(new QPushButton, c.Command1, "Command1", [&c] { c.command1Click(); });
+    place(close, 1, 1);
+    // Escape closes the browser like "閉じる".
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), body_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    QObject::connect(escape, &QShortcut::activated, close, &QPushButton::click);
     lay->addLayout(buttons);
     sub_->setFixedSize(300, 400);
     sub_->move(780, 0);

@@ -22,7 +22,9 @@ KakudaiView::KakudaiView(Program& p, QWidget* owner) : DialogView(p, p.kakudai()
     target->addWidget(zou);
     target->addWidget(bind.label(new QLabel, k.Label2, "Label2"));
     auto* steps = new QVBoxLayout;
-    steps->addWidget(bind.button(new QPushButton, k.Command1, "Command1", [&k] { k.command1Click(); }));
+    auto* up = bind.button(new QPushButton, k.Command1, "Command1", [&k] { k.command1Click(); });
+    focusFirst(up);  // not on OK: one key must not buy a floor
+    steps->addWidget(up);
     steps->addWidget(bind.button(new QPushButton, k.Command2, "Command2", [&k] { k.command2Click(); }));
     target->addLayout(steps);
     target->addStretch(1);

@@ -3,11 +3,66 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "building/Kivora.h"
 
 namespace building {
+
+namespace {
+// The arrow keys walk the picker's labels that show text: Up and Down within
+// a column, Left to the blocks (the chosen one), Right to the floors (the
+// first), Home and End to a column's ends. Enter and Space choose, as a click.
+class PickerKeys : public QObject {
+public:
+    PickerKeys(std::vector<ui::qt::ClickLabel*> blocks, std::vector<ui::qt::ClickLabel*> floors, QObject* parent)
+        : QObject(parent), columns_{std::move(blocks), std::move(floors)} {
+        for (const auto& column : columns_)
+            for (QLabel* l : column) l->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+        int c = -1, r = -1;
+        for (int col = 0; col < 2; ++col)
+            for (int i = 0; i < static_cast<int>(columns_[col].size()); ++i)
+                if (columns_[col][i] == o) c = col, r = i;
+        if (c < 0) return false;
+        QLabel* to = nullptr;
+        switch (k->key()) {
+        case Qt::Key_Up: to = shown(c, r - 1, -1); break;
+        case Qt::Key_Down: to = shown(c, r + 1, 1); break;
+        case Qt::Key_Home: to = shown(c, 0, 1); break;
+        case Qt::Key_End: to = shown(c, static_cast<int>(columns_[c].size()) - 1, -1); break;
+        case Qt::Key_Left: to = c == 1 ? chosenBlock() : nullptr; break;
+        case Qt::Key_Right: to = c == 0 ? shown(1, 0, 1) : nullptr; break;
+        default: return false;
+        }
+        if (to) ui::qt::focusByKey(to);
+        return true;  // at a column's end the keyboard stays
+    }
+
+private:
+    // The first label from row `from` on, stepping by `step`, that takes the focus.
+    QLabel* shown(int c, int from, int step) const {
+        const auto& column = columns_[c];
+        for (int i = from; i >= 0 && i < static_cast<int>(column.size()); i += step)
+            if (ui::qt::takesKeyFocus(column[i])) return column[i];
+        return nullptr;
+    }
+    // The block whose floors are listed (it wears the border), else the first.
+    QLabel* chosenBlock() const {
+        for (QLabel* l : columns_[0])
+            if (ui::qt::takesKeyFocus(l) && l->frameStyle() != QFrame::NoFrame) return l;
+        return shown(0, 0, 1);
+    }
+    std::vector<ui::qt::ClickLabel*> columns_[2];
+};
+}  // namespace
 
 KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area) {
     Kivora& k = p.kivora();
@@ -42,6 +97,7 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
     lay->addWidget(date);
 
     auto* columns = new QHBoxLayout;
+    std::vector<ui::qt::ClickLabel*> blocks, floors;
     auto* left = new QGroupBox;
     left->setObjectName(QStringLiteral("Frame2"));
     auto* ll = new QVBoxLayout(left);
@@ -52,6 +108,7 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
         w->setMinimumHeight(26);
         w->setCursor(Qt::PointingHandCursor);
         bind.onClick(w, [&k, i] { k.label1Click(i); });
+        blocks.push_back(w);
         ll->addWidget(w, 0, Qt::AlignHCenter);  // sized to its text: the border marks the words
     }
     ll->addStretch(1);
@@ -65,9 +122,11 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
         w->setMinimumHeight(30);
         w->setCursor(Qt::PointingHandCursor);
         bind.onClick(w, [&k, i] { k.label2Click(i); });
+        floors.push_back(w);
         rl->addWidget(w);
     }
     rl->addStretch(1);
+    new PickerKeys(std::move(blocks), std::move(floors), body_);
     columns->addWidget(left, 2);
     columns->addWidget(right, 3);
     lay->addLayout(columns, 1);

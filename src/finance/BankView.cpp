@@ -35,6 +35,7 @@ BankView::BankView(Program& p, QWidget* owner) : DialogView(p, p.bank(), owner) 
     }
     auto* ok = bind.button(new QPushButton, b.Command6, "Command6", [&b] { b.command6Click(); });
     ok->setDefault(true);  // Enter closes the bank, as Escape and the close box do
+    focusFirst(ok);        // opening the bank borrows nothing
     grid->addWidget(ok, 2 * kLoanWindows + 2, 1, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
     w_->setMinimumWidth(320);

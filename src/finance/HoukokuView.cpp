@@ -78,6 +78,7 @@ HoukokuView::HoukokuView(Program& p, QWidget* owner) : DialogView(p, p.houkoku()
     g1->addWidget(value(h.Gou, "Gou"), r, 1);
     g1->addWidget(unit(), r, 2);
 
+    focusFirst(f1);  // Enter on it dismisses the report
     auto* f2 = frame(h.Frame2, "Frame2", [&h] { h.frame2Click(); });
     auto* g2 = new QGridLayout(f2);
     g2->addWidget(value(h.Syozi, "Syozi"), 0, 1);

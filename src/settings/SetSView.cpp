@@ -25,6 +25,7 @@ SetSView::SetSView(Program& p, QWidget* owner) : DialogView(p, p.setS(), owner) 
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);
     slider->setPageStep(1);
+    focusFirst(slider);
     track->addWidget(slider, 1);
     track->addWidget(new QLabel(QStringLiteral("速い")));
     lay->addLayout(track);

@@ -1,16 +1,51 @@
 #include "shell/MainView.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolBar>
+#include <algorithm>
 
 #include "shell/Main.h"
 
 namespace shell {
 
+// The tool row is one pane for the keyboard: Tab, Shift+Tab and the arrow
+// keys go round its enabled buttons and never leave it.
+class ToolRow : public QWidget {
+public:
+    std::vector<QPushButton*> buttons;
+
+    QPushButton* firstEnabled() const {
+        for (QPushButton* b : buttons)
+            if (ui::qt::takesKeyFocus(b)) return b;
+        return nullptr;
+    }
+
+protected:
+    bool focusNextPrevChild(bool next) override {
+        std::vector<QPushButton*> on;
+        for (QPushButton* b : buttons)
+            if (ui::qt::takesKeyFocus(b)) on.push_back(b);
+        if (on.empty()) return false;
+        const int n = static_cast<int>(on.size());
+        const auto at = std::find(on.begin(), on.end(), QApplication::focusWidget());
+        const int from = at == on.end() ? (next ? -1 : 0) : static_cast<int>(at - on.begin());
+        ui::qt::focusByKey(on[(from + (next ? 1 : -1) + n) % n]);
+        return true;
+    }
+};
+
 namespace {
+// The names of the keys for a tooltip, as the desktop writes them.
+QString keyNames(std::initializer_list<QKeySequence> keys) {
+    QStringList names;
+    for (const QKeySequence& k : keys) names << k.toString(QKeySequence::NativeText);
+    return names.join(QStringLiteral(", "));
+}
+
 class Frame : public QMainWindow {
 public:
     Frame(Program& p) : p_(p) {}
@@ -64,13 +99,14 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     row->setMovable(false);
     row->setFloatable(false);
     row->toggleViewAction()->setVisible(false);
-    auto* strip = new QWidget;
+    auto* strip = row_ = new ToolRow;
     auto* lay = new QHBoxLayout(strip);
     lay->setContentsMargins(4, 2, 4, 2);
     auto addButton = [&](ui::Command& c, const char* name, std::function<void()> f) {
         auto* b = bind.button(new QPushButton, c, name, std::move(f));
         b->setMinimumWidth(72);
         lay->addWidget(b);
+        row_->buttons.push_back(b);
     };
     addButton(m.Command3, "Command3", [&m] { m.command3Click(); });
     addButton(m.Command6, "Command6", [&m] { m.command6Click(); });
@@ -97,6 +133,99 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     lay->insertSpacing(lay->indexOf(simo), -6);  // the suffix follows the digits directly
     row->addWidget(strip);
     w_->addToolBar(Qt::TopToolBarArea, row);
+    keys();
+}
+
+void MainView::keys() {
+    auto key = [this](const QKeySequence& k, std::function<void()> f) {
+        auto* s = new QShortcut(k, w_);
+        s->setContext(Qt::WindowShortcut);
+        QObject::connect(s, &QShortcut::activated, w_, std::move(f));
+    };
+    // A shortcut does what its button does, and nothing while the button cannot be pressed.
+    auto shortcut = [&](const char* name, std::initializer_list<QKeySequence> ks) {
+        QPushButton* b = w_->findChild<QPushButton*>(QString::fromUtf8(name));
+        b->setToolTip(keyNames(ks));
+        for (const QKeySequence& k : ks)
+            key(k, [b] {
+                if (b->isEnabled() && b->isVisible()) b->click();
+            });
+    };
+    shortcut("Command3", {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    shortcut("Command6", {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    shortcut("Command4", {QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+    shortcut("Command9", {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    shortcut("Command8", {QKeySequence(Qt::CTRL | Qt::Key_B)});
+
+    // The menus open from the keyboard with their captions as they are.
+    QMenuBar* bar = w_->menuBar();
+    auto menu = [&](Qt::Key letter, const char* name) {
+        QMenu* m = bar->findChild<QMenu*>(QString::fromUtf8(name));
+        key(QKeySequence(Qt::ALT | letter), [bar, m] {
+            bar->setActiveAction(m->menuAction());
+            for (QAction* a : m->actions())
+                if (a->isEnabled() && a->isVisible() && !a->isSeparator()) {
+                    m->setActiveAction(a);
+                    break;
+                }
+        });
+    };
+    menu(Qt::Key_F, "File");
+    menu(Qt::Key_V, "Open");
+    menu(Qt::Key_H, "Help");
+    QAction* help = w_->findChild<QAction*>(QStringLiteral("Fhelp"));
+    key(QKeySequence(Qt::Key_F1), [help] {
+        if (help->isEnabled()) help->trigger();
+    });
+
+    key(QKeySequence(Qt::Key_F6), [this] { nextPane(1, false); });
+    key(QKeySequence(Qt::SHIFT | Qt::Key_F6), [this] { nextPane(-1, false); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { nextPane(1, true); });
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), [this] { nextPane(-1, true); });
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { nextPane(-1, true); });
+    // Ctrl+F4 is the child windows' own: their window menu's close runs the
+    // close box. A second binding here would make the key ambiguous.
+}
+
+std::vector<QWidget*> MainView::panes() const {
+    std::vector<QWidget*> out;
+    if (row_->firstEnabled()) out.push_back(row_);
+    for (QMdiSubWindow* s : area_->subWindowList(QMdiArea::CreationOrder))
+        if (s->isVisible()) out.push_back(s);
+    return out;
+}
+
+QWidget* MainView::paneWithFocus() const {
+    QWidget* f = QApplication::focusWidget();
+    for (QWidget* pane : panes())
+        if (f && (f == pane || pane->isAncestorOf(f))) return pane;
+    return nullptr;
+}
+
+void MainView::enterPane(QWidget* pane) {
+    if (pane == row_) {
+        ui::qt::focusByKey(row_->firstEnabled());
+        return;
+    }
+    auto* sub = static_cast<QMdiSubWindow*>(pane);
+    area_->setActiveSubWindow(sub);  // as a click on it: its focus handler runs
+    // Back to where the keyboard was in that window, else its first control.
+    QWidget* f = QApplication::focusWidget();
+    if (!(f && sub->isAncestorOf(f) && ui::qt::takesKeyFocus(f))) f = sub->widget() ? sub->widget()->focusWidget() : nullptr;
+    if (!(f && sub->isAncestorOf(f) && ui::qt::takesKeyFocus(f))) f = ui::qt::firstKeyFocus(sub);
+    ui::qt::focusByKey(f ? f : sub);
+}
+
+void MainView::nextPane(int step, bool childrenOnly) {
+    std::vector<QWidget*> all = panes();
+    if (childrenOnly) std::erase(all, static_cast<QWidget*>(row_));
+    if (all.empty()) return;
+    const int n = static_cast<int>(all.size());
+    QWidget* here = childrenOnly ? area_->activeSubWindow() : paneWithFocus();
+    if (childrenOnly && here && !paneWithFocus()) here = nullptr;
+    const auto at = std::find(all.begin(), all.end(), here);
+    const int from = at == all.end() ? (step > 0 ? -1 : 0) : static_cast<int>(at - all.begin());
+    enterPane(all[(from + step + n) % n]);
 }
 
 MainView::~MainView() {
@@ -107,6 +236,10 @@ MainView::~MainView() {
 void MainView::showView() {
     w_->show();
     w_->raise();
+    w_->activateWindow();
+    // The keyboard starts on the tool row, not nowhere.
+    if (!w_->focusWidget())
+        if (QPushButton* b = row_->firstEnabled()) b->setFocus(Qt::OtherFocusReason);
 }
 
 void MainView::hideView() { w_->hide(); }

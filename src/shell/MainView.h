@@ -4,7 +4,12 @@
 
 namespace shell {
 
-// The frame: menu bar, tool row with the money, and the document area.
+class ToolRow;
+
+// The frame: menu bar, tool row with the money, and the document area. It
+// owns the keys that reach across its panes: the menus, F6 between the tool
+// row and the child windows, Ctrl+Tab between the child windows, and the
+// tool row's shortcuts.
 class MainView : public ui::View {
 public:
     explicit MainView(Program& p);
@@ -16,10 +21,20 @@ public:
     QMdiArea* area() const { return area_; }
 
 private:
+    void keys();
+    // The panes in F6 order: the tool row, then each visible child window.
+    std::vector<QWidget*> panes() const;
+    // The pane the keyboard is in, or null.
+    QWidget* paneWithFocus() const;
+    void enterPane(QWidget* pane);
+    // Moves `step` panes on; children only for Ctrl+Tab.
+    void nextPane(int step, bool childrenOnly);
+
     Program& p_;
     ui::qt::Binder bind;
     QMainWindow* w_;
     QMdiArea* area_;
+    ToolRow* row_ = nullptr;
 };
 
 }  // namespace shell

@@ -10,7 +10,7 @@ namespace town {
 ShisetuView::ShisetuView(Program& p, QWidget* owner) : DialogView(p, p.shisetu(), owner) {
     Shisetu& s = p.shisetu();
     auto* lay = new QVBoxLayout(w_);
-    lay->addWidget(bind.list(new QListWidget, s.List1, "List1", {}), 1);
+    lay->addWidget(bind.list(new ui::qt::ListBoxWidget, s.List1, "List1", {}), 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto* close = bind.button(new QPushButton, s.Command1, "Command1", [&s] { s.command1Click(); });

@@ -2,20 +2,31 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QPainter>
 #include <QSignalBlocker>
 
 namespace ui::qt {
 
-bool isClickKey(const QKeyEvent* e) {
-    return e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier
-               ? e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space
-               : false;
+// A plain line in the highlight colour, with nothing filled: the words inside
+// stay as they were. Like the style's own focus marks it shows once the
+// keyboard has moved the focus in the window, so a mouse player sees no change.
+void drawFocusFrame(QWidget* w, QWidget* on, const QRect& area) {
+    if (!w->hasFocus() || !w->window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    QPainter painter(on);
+    painter.setPen(QPen(w->palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(area).adjusted(1, 1, -1, -1));
 }
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { followText(); }
+
+void ClickLabel::followText() {
+    const bool shows = !text().isEmpty();
+    if (shows == (focusPolicy() != Qt::NoFocus)) return;
+    setFocusPolicy(shows ? Qt::StrongFocus : Qt::NoFocus);
+    // The keyboard does not stay on a label that went blank.
+    if (!shows && hasFocus()) focusNextPrevChild(true);
+}
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
@@ -33,17 +44,17 @@ void ClickLabel::keyPressEvent(QKeyEvent* e) {
 // The keyboard's place must be seen: a focus frame around the focused label.
 void ClickLabel::paintEvent(QPaintEvent* e) {
     QLabel::paintEvent(e);
-    if (!hasFocus()) return;
-    QPainter painter(this);
-    QStyleOptionFocusRect opt;
-    opt.initFrom(this);
-    opt.rect = rect().adjusted(1, 1, -1, -1);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &painter, this);
+    drawFocusFrame(this, this, rect());
 }
 
 void ClickSlider::mouseReleaseEvent(QMouseEvent* e) {
     QSlider::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+}
+
+void ClickSlider::paintEvent(QPaintEvent* e) {
+    QSlider::paintEvent(e);
+    drawFocusFrame(this, this, rect());
 }
 
 PictureBox::PictureBox(Builtin builtin, QWidget* parent) : QFrame(parent), builtin_(std::move(builtin)) {
@@ -76,14 +87,22 @@ void ListBoxWidget::focusInEvent(QFocusEvent* e) {
     if (selectedItems().isEmpty()) selectionModel()->clearCurrentIndex();
 }
 
+// Along the inner edge of the list, clear of the rows' words.
+void ListBoxWidget::paintEvent(QPaintEvent* e) {
+    QListWidget::paintEvent(e);
+    drawFocusFrame(this, viewport(), viewport()->rect());
+}
+
 Binder::~Binder() {
     for (const auto& c : connections_) QObject::disconnect(c);
 }
 
 QLabel* Binder::label(QLabel* w, ui::Label& l, const char* name) {
     w->setObjectName(QString::fromUtf8(name));
-    syncs_.push_back([w, &l] {
+    auto* clickable = qobject_cast<ClickLabel*>(w);
+    syncs_.push_back([w, &l, clickable] {
         if (w->text() != l.text()) w->setText(l.text());
+        if (clickable) clickable->followText();
         if (w->isHidden() == l.visible) w->setVisible(l.visible);
         QPalette pal = w->palette();
         const QColor c = QColor::fromRgb(l.colour);
@@ -114,6 +133,7 @@ QLabel* Binder::drawnElsewhere(QLabel* w, ui::Label& l, const char* name) {
 QPushButton* Binder::button(QPushButton* w, ui::Command& c, const char* name, std::function<void()> click) {
     w->setObjectName(QString::fromUtf8(name));
     w->setAutoDefault(false);
+    pressOnEnter(w);
     // Latin and Japanese captions come from fonts of different heights: give
     // every button the height of a Japanese one, so a row lines up.
     QPushButton probe(QStringLiteral("あA"));

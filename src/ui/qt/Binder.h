@@ -12,15 +12,18 @@
 #include <vector>
 
 #include "ui/Runtime.h"
+#include "ui/qt/Keyboard.h"
 
 namespace ui::qt {
 
 // A label that can be clicked (block and floor labels, the panel's links).
-// It takes the focus with Tab and acts on Enter or Space as a click would.
+// While it shows text it takes the focus with Tab and acts on Enter or Space
+// as a click would; a blank one is no place for the keyboard to stop.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
+    void followText();
 signals:
     void clicked();
 protected:
@@ -29,10 +32,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 };
 
-// Enter, Return and Space: the keys that act like a click.
-bool isClickKey(const QKeyEvent* e);
-
-// A slider that reports a click anywhere on it, the handle or the groove.
+// A slider that reports a click anywhere on it, the handle or the groove,
+// and shows when it has the keyboard's focus.
 class ClickSlider : public QSlider {
     Q_OBJECT
 public:
@@ -41,6 +42,7 @@ signals:
     void clicked();
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 // A picture area: a bitmap file stretched to fill it, or a built-in drawing.
@@ -62,14 +64,19 @@ private:
 };
 
 // A list that shows no current row until the player picks one: taking the
-// focus alone must not look like a choice.
+// focus alone must not look like a choice. The focus shows as a frame round
+// the list instead.
 class ListBoxWidget : public QListWidget {
     Q_OBJECT
 public:
     using QListWidget::QListWidget;
 protected:
     void focusInEvent(QFocusEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
+
+// Draws a focus frame round `area` of `on` while `w` has the keyboard's focus.
+void drawFocusFrame(QWidget* w, QWidget* on, const QRect& area);
 
 class Binder {
 public:

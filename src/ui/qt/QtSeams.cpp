@@ -19,22 +19,30 @@ QWidget* QtSeams::activeWindow() const {
 }
 
 ui::Answer QtSeams::ask(const ui::Prompt& prompt) {
+    FocusReturn back;
+    back.take();
     QMessageBox box(activeWindow());
+    if (back.keyboardInUse()) showFocusFromTheStart(&box);
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setWindowTitle(prompt.title.isEmpty() ? QStringLiteral("ルーミエ") : prompt.title);
     box.setText(prompt.text);
     box.setIcon(prompt.icon == ui::Prompt::Icon::Warning    ? QMessageBox::Warning
                 : prompt.icon == ui::Prompt::Icon::Question ? QMessageBox::Question
                                                             : QMessageBox::NoIcon);
+    ui::Answer answer = ui::Answer::Ok;
     if (prompt.buttons == ui::Prompt::Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? ui::Answer::Yes : ui::Answer::No;
+        answer = box.exec() == QMessageBox::Yes ? ui::Answer::Yes : ui::Answer::No;
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
-    return ui::Answer::Ok;
+    // Answered, the keyboard is back where it was, whatever the window
+    // manager would give the focus to.
+    back.give();
+    return answer;
 }
 
 std::unique_ptr<ui::View> QtSeams::createView(ui::Form& form) {

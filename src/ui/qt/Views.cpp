@@ -26,7 +26,14 @@ DialogView::~DialogView() {
     w_->deleteLater();
 }
 
+void DialogView::opening() {
+    back_.take();
+    if (back_.keyboardInUse()) showFocusFromTheStart(w_);
+    if (first_) first_->setFocus(Qt::OtherFocusReason);
+}
+
 void DialogView::showView() {
+    if (!w_->isVisible()) opening();
     w_->show();
     w_->raise();
     w_->activateWindow();
@@ -35,6 +42,7 @@ void DialogView::showView() {
 void DialogView::hideView() {
     if (w_->waiting) w_->done(0);
     w_->hide();
+    back_.give();
 }
 
 void DialogView::refresh() {
@@ -44,10 +52,12 @@ void DialogView::refresh() {
 
 void DialogView::exec() {
     if (!form_.visible) return;
+    opening();
     w_->waiting = true;
     w_->setWindowModality(Qt::ApplicationModal);
     w_->exec();
     w_->waiting = false;
+    back_.give();
 }
 
 SubWindow::SubWindow(ui::Runtime& rt, ui::Form& form) : rt_(rt), form_(form) {

@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include "ui/qt/Binder.h"
+#include "ui/qt/Keyboard.h"
 
 namespace ui::qt {
 
@@ -37,9 +38,16 @@ public:
     void exec();
     QDialog* widget() const { return w_; }
 protected:
+    // The control that has the focus when the dialog opens; without one, Qt
+    // picks the default button, which may commit money or a choice.
+    void focusFirst(QWidget* w) { first_ = w; }
     Binder bind;
     DialogWidget* w_;
     ui::Form& form_;
+private:
+    void opening();
+    QWidget* first_ = nullptr;
+    FocusReturn back_;
 };
 
 class SubWindow : public QMdiSubWindow {

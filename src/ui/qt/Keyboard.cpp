@@ -1,0 +1,106 @@
+#include "ui/qt/Keyboard.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+
+namespace ui::qt {
+
+bool isClickKey(const QKeyEvent* e) {
+    return e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier
+               ? e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space
+               : false;
+}
+
+namespace {
+// Qt's buttons take Enter only as a dialog's default, so in a dialog Enter on
+// "▲" would press "OK". Space is theirs already.
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (!isClickKey(k) || k->key() == Qt::Key_Space) return false;
+        auto* b = static_cast<QAbstractButton*>(o);
+        if (b->isEnabled()) b->click();
+        return true;
+    }
+};
+
+// Qt clears a window's keyboard mark when it is shown: set it on the showing.
+class MarkOnShow : public QObject {
+public:
+    using QObject::QObject;
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show) {
+            static_cast<QWidget*>(o)->setAttribute(Qt::WA_KeyboardFocusChange);
+            o->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+QWidget* frameWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(w) && w->isVisible()) return w;
+    return nullptr;
+}
+}  // namespace
+
+void pressOnEnter(QAbstractButton* b) { b->installEventFilter(new EnterPresses(b)); }
+
+void focusByKey(QWidget* w) {
+    if (!w) return;
+    // The window shows focus frames once the keyboard has moved the focus.
+    w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+    w->setFocus(Qt::ShortcutFocusReason);
+    w->update();
+}
+
+void showFocusFromTheStart(QWidget* window) { window->installEventFilter(new MarkOnShow(window)); }
+
+bool takesKeyFocus(const QWidget* w) {
+    return w && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isVisible() && w->isEnabled();
+}
+
+QWidget* firstKeyFocus(QWidget* pane) {
+    if (!pane) return nullptr;
+    QWidget* w = pane;
+    // The Tab order runs through the whole window: keep to this pane.
+    for (int guard = 0; guard < 10000; ++guard) {
+        w = w->nextInFocusChain();
+        if (!w || w == pane) return nullptr;
+        if (pane->isAncestorOf(w) && takesKeyFocus(w)) return w;
+    }
+    return nullptr;
+}
+
+void FocusReturn::take() {
+    if (held_) return;
+    held_ = true;
+    control_ = QApplication::focusWidget();
+    window_ = control_ ? control_->window() : QApplication::activeWindow();
+    keyboard_ = window_ && window_->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void FocusReturn::give() {
+    if (!held_) return;
+    held_ = false;
+    QWidget* control = control_;
+    QWidget* window = window_;
+    control_ = nullptr;
+    window_ = nullptr;
+    if (control && !(control->isVisible() && control->isEnabled())) control = nullptr;
+    if (control) window = control->window();
+    if (!window || !window->isVisible()) window = frameWindow();
+    if (!window) return;
+    window->activateWindow();
+    if (control) control->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,346 @@
+// Each key where it is handled, through the real windows (offscreen): the
+// frame's shortcuts and panes, the picker's arrows, the dialogs' first focus,
+// Escape and the way back, the buttons' Enter, and the focus frames.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ViewFactory.h"
+#include "building/Kivora.h"
+#include "shell/Main.h"
+#include "shell/Program.h"
+#include "support/KeySupport.h"
+#include "ui/qt/Binder.h"
+
+namespace {
+
+class Keys : public ::testing::Test {
+protected:
+    KeySeams seams;
+    Program p{seams};
+
+    Keys() {
+        seams.copyPictures();
+        app::wire(seams, p);
+        p.startUp();
+        press(Qt::Key_Return);  // 閉じる
+    }
+    ~Keys() override {
+        if (p.main.view()) p.main.view()->hideView();
+    }
+    void newGame() {
+        press(Qt::Key_F, Qt::AltModifier);
+        pressInto("Namer", Qt::Key_Return, [](QWidget*) {
+            QTest::keyClicks(static_cast<QWidget*>(nullptr), QStringLiteral("Keys"));
+            press(Qt::Key_Return);
+        });
+    }
+    QWidget* w(const char* name) { return find<QWidget>(frame(), name); }
+    // The keyboard on the control `name`, or on the first control of a child window.
+    void focusOn(const char* name) {
+        QWidget* x = w(name);
+        ASSERT_NE(x, nullptr) << name;
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(x)) x = ui::qt::firstKeyFocus(sub);
+        ui::qt::focusByKey(x);
+        QCoreApplication::processEvents();
+    }
+    bool focusIn(const char* name) {
+        QWidget* f = focus();
+        QWidget* x = w(name);
+        return f && x && (f == x || x->isAncestorOf(f));
+    }
+};
+
+struct Shortcut {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers mods;
+    const char* button;
+    const char* opens;  // the modal window, or none: the pause
+};
+const Shortcut kShortcuts[] = {
+    {"Ctrl+S", Qt::Key_S, Qt::ControlModifier, "Command3", "MsgBox"},  // the question; Escape is いいえ
+    {"Ctrl+O", Qt::Key_O, Qt::ControlModifier, "Command6", "MsgBox"},  // no save yet
+    {"Ctrl+E", Qt::Key_E, Qt::ControlModifier, "Command9", "Kakudai"},
+    {"Ctrl+B", Qt::Key_B, Qt::ControlModifier, "Command8", "Bank"},
+    {"Ctrl+P", Qt::Key_P, Qt::ControlModifier, "Command4", nullptr},
+    {"Pause", Qt::Key_Pause, Qt::NoModifier, "Command4", nullptr},
+};
+
+}  // namespace
+
+TEST_F(Keys, ShortcutsDoWhatTheirButtonsDoAndNothingWhileTheyAreDisabled) {
+    for (const Shortcut& s : kShortcuts) {
+        SCOPED_TRACE(s.name);
+        auto* b = find<QPushButton>(frame(), s.button);
+        EXPECT_TRUE(b->toolTip().split(QStringLiteral(", ")).contains(QString::fromUtf8(s.name))) << b->toolTip().toStdString();
+        if (b->isEnabled()) continue;
+        auto opened = whenModal(s.opens ? s.opens : "MsgBox", [](QWidget*) { press(Qt::Key_Escape); });
+        press(s.key, s.mods);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(*opened);
+        *opened = true;  // stop looking
+        EXPECT_EQ(frame()->windowTitle(), QStringLiteral("0"));
+    }
+
+    newGame();
+    focusOn("Kivora");
+    const std::string there = focusName();
+    for (const Shortcut& s : kShortcuts) {
+        SCOPED_TRACE(s.name);
+        const QString title = frame()->windowTitle();
+        if (s.opens) {
+            pressInto(s.opens, s.key, s.mods, [](QWidget*) { press(Qt::Key_Escape); });
+            EXPECT_EQ(frame()->windowTitle(), title);
+            EXPECT_FALSE(seams.ended);
+            EXPECT_EQ(focusName(), there);  // the keyboard is back where it was
+            EXPECT_EQ(QApplication::activeWindow(), frame());
+        } else {
+            press(s.key, s.mods);
+            EXPECT_NE(frame()->windowTitle(), title);
+            EXPECT_EQ(p.kivora().Timer1.enabled(), title.endsWith(QStringLiteral("停止中")));
+        }
+    }
+}
+
+TEST_F(Keys, PaneKeysMoveBetweenTheToolRowAndTheChildWindows) {
+    newGame();
+    p.dispatch([&] { p.main().command1Click(); });  // 情報
+    p.dispatch([&] { p.kivora().label1Click(0); });
+    p.dispatch([&] { p.kivora().label2Click(0); });  // the browser on floor 1
+    struct Row {
+        const char* from;
+        int key;
+        Qt::KeyboardModifiers mods;
+        const char* to;
+    };
+    // The panes in order: the tool row, the building window, the panel, the browser.
+    const Row rows[] = {
+        {"Command3", Qt::Key_F6, Qt::NoModifier, "Kivora"},
+        {"Kivora", Qt::Key_F6, Qt::NoModifier, "Game"},
+        {"Choiwin", Qt::Key_F6, Qt::NoModifier, "Command3"},
+        {"Command3", Qt::Key_F6, Qt::ShiftModifier, "Choiwin"},
+        {"Kivora", Qt::Key_F6, Qt::ShiftModifier, "Command3"},
+        {"Kivora", Qt::Key_Tab, Qt::ControlModifier, "Game"},
+        {"Choiwin", Qt::Key_Tab, Qt::ControlModifier, "Kivora"},
+        {"Command3", Qt::Key_Tab, Qt::ControlModifier, "Game"},  // the window after the active one
+        {"Kivora", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "Choiwin"},
+        {"Command3", Qt::Key_Right, Qt::NoModifier, "Command6"},
+        {"Command3", Qt::Key_Left, Qt::NoModifier, "Command8"},
+        {"Command8", Qt::Key_Tab, Qt::NoModifier, "Command3"},
+        {"Command3", Qt::Key_Backtab, Qt::ShiftModifier, "Command8"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.from) + " → " + r.to);
+        if (std::string(r.from) == "Command3") focusOn("Kivora");  // the active child before the row
+        focusOn(r.from);
+        press(r.key, r.mods);
+        EXPECT_TRUE(focusIn(r.to)) << focusName();
+    }
+
+    // The menus open with their first entry chosen; Escape closes them.
+    for (auto [key, menu] : {std::pair{Qt::Key_F, "File"}, {Qt::Key_V, "Open"}, {Qt::Key_H, "Help"}}) {
+        SCOPED_TRACE(menu);
+        press(key, Qt::AltModifier);
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        EXPECT_EQ(popup->objectName(), QString::fromUtf8(menu));
+        EXPECT_NE(popup->activeAction(), nullptr);
+        press(Qt::Key_Escape);
+        press(Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
+    pressInto("Help1", Qt::Key_F1, [](QWidget*) { press(Qt::Key_Escape); });
+
+    // Ctrl+F4 closes a child window as its close box; Escape closes the browser.
+    for (auto [key, mods, window] : {std::tuple{Qt::Key_F4, Qt::ControlModifier, "Game"},
+                                     {Qt::Key_Escape, Qt::NoModifier, "Choiwin"}}) {
+        SCOPED_TRACE(window);
+        focusOn(window);
+        press(key, mods);
+        QWidget* left = w(window);
+        EXPECT_TRUE(!left || !left->isVisible());
+        ASSERT_NE(focus(), nullptr);
+        EXPECT_EQ(focus()->window(), frame());
+    }
+    EXPECT_FALSE(p.choiwin.exists());
+}
+
+// 25 floors: three blocks and the rooftop; the second block is chosen.
+TEST_F(Keys, TheArrowsWalkThePickersLabelsThatShowText) {
+    newGame();
+    p.state.Kai = 25;
+    p.dispatch([&] { p.kivora().gotFocus(); });
+    p.dispatch([&] { p.kivora().label1Click(1); });
+    EXPECT_EQ(w("Label1_4")->focusPolicy(), Qt::NoFocus);  // blank: no stop for the keyboard
+    struct Row {
+        const char* from;
+        int key;
+        const char* to;
+    };
+    const Row rows[] = {
+        {"Label1_0", Qt::Key_Down, "Label1_1"}, {"Label1_1", Qt::Key_Up, "Label1_0"},
+        {"Label1_0", Qt::Key_Up, "Label1_0"},   {"Label1_3", Qt::Key_Down, "Label1_3"},
+        {"Label1_2", Qt::Key_Home, "Label1_0"}, {"Label1_0", Qt::Key_End, "Label1_3"},
+        {"Label1_2", Qt::Key_Right, "Label2_0"}, {"Label2_4", Qt::Key_Left, "Label1_1"},
+        {"Label2_0", Qt::Key_Right, "Label2_0"}, {"Label1_1", Qt::Key_Left, "Label1_1"},
+        {"Label2_8", Qt::Key_Down, "Label2_9"}, {"Label2_9", Qt::Key_Down, "Label2_9"},
+        {"Label2_0", Qt::Key_End, "Label2_9"},  {"Label2_9", Qt::Key_Home, "Label2_0"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.from) + " → " + r.to);
+        focusOn(r.from);
+        press(r.key);
+        EXPECT_EQ(focusName(), r.to);
+    }
+    // The last block lists five floors: the blank ones are skipped.
+    focusOn("Label1_2");
+    press(Qt::Key_Space);
+    EXPECT_EQ(w("Label2_5")->focusPolicy(), Qt::NoFocus);
+    focusOn("Label2_0");
+    press(Qt::Key_End);
+    EXPECT_EQ(focusName(), "Label2_4");
+    press(Qt::Key_Down);
+    EXPECT_EQ(focusName(), "Label2_4");
+}
+
+// No dialog opens on a button that commits money or a choice; Escape closes
+// each as its close box does, and the keyboard is back on the control that
+// opened it, in the frame.
+TEST_F(Keys, EachDialogOpensOnASafeControlAndEscapeGivesTheFocusBack) {
+    newGame();
+    p.dispatch([&] { p.main().command1Click(); });  // 情報, for its 詳細 links
+    p.dispatch([&] { p.kivora().label1Click(0); });
+    p.dispatch([&] { p.kivora().label2Click(1); });  // the browser on floor 2
+    struct Row {
+        const char* opener;
+        int key;
+        Qt::KeyboardModifiers mods;
+        const char* dialog;
+        const char* first;
+    };
+    const Row rows[] = {
+        {"Command9", Qt::Key_Return, Qt::NoModifier, "Kakudai", "Command1"},  // ▲, not OK
+        {"Command8", Qt::Key_Return, Qt::NoModifier, "Bank", "Command6"},     // OK, no window
+        {"Command7", Qt::Key_Return, Qt::NoModifier, "SetS", "Slider1"},
+        {"追加", Qt::Key_Return, Qt::NoModifier, "Choic", "Na"},
+        {"Label10", Qt::Key_Return, Qt::NoModifier, "Shisetu", "List1"},
+        {"Label1_0", Qt::Key_F1, Qt::NoModifier, "Help1", "Tesk"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.dialog);
+        focusOn(r.opener);
+        const std::string opener = focusName();
+        pressInto(r.dialog, r.key, r.mods, [&](QWidget*) {
+            EXPECT_EQ(focusName(), r.first);
+            press(Qt::Key_Escape);
+        });
+        EXPECT_EQ(topLevel(QString::fromUtf8(r.dialog)), nullptr);
+        EXPECT_EQ(focusName(), opener);
+        EXPECT_EQ(QApplication::activeWindow(), frame());
+    }
+    EXPECT_EQ(p.state.Kai, 3);
+    EXPECT_EQ(p.state.Ckai(2), QStringLiteral("0"));
+
+    // The version screen, from the ヘルプ menu.
+    focusOn("Label1_0");
+    press(Qt::Key_H, Qt::AltModifier);
+    press(Qt::Key_Down);
+    pressInto("Start", Qt::Key_Return, [](QWidget*) {
+        EXPECT_EQ(focusName(), "Command1");
+        press(Qt::Key_Escape);
+    });
+    EXPECT_EQ(focusName(), "Label1_0");
+
+    // The tenant counts are not modal: Escape closes them too.
+    focusOn("Label9");
+    press(Qt::Key_Return);
+    QWidget* counts = topLevel(QStringLiteral("Kaisyamei"));
+    ASSERT_NE(counts, nullptr);
+    EXPECT_EQ(QApplication::activeWindow(), counts);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(topLevel(QStringLiteral("Kaisyamei")), nullptr);
+    EXPECT_EQ(focusName(), "Label9");
+
+    // The month's report, which the clock opens: its frame has the focus.
+    focusOn("Label1_0");
+    auto reported = whenModal("Houkoku", [](QWidget*) {
+        EXPECT_EQ(focusName(), "Frame1");
+        press(Qt::Key_Escape);
+    });
+    for (int i = 0; i < 500 && !*reported; ++i) p.dispatch([&] { p.kivora().Timer1.fire(); });
+    EXPECT_TRUE(*reported);
+    EXPECT_FALSE(p.houkoku.exists());
+    EXPECT_EQ(focusName(), "Label1_0");
+}
+
+// Enter, Return, keypad Enter and Space press the button with the focus, also
+// in a dialog whose default button is another.
+TEST_F(Keys, TheClickKeysPressTheFocusedButton) {
+    newGame();
+    focusOn("Command3");
+    pressInto("Kakudai", Qt::Key_E, Qt::ControlModifier, [](QWidget* d) {
+        auto* target = find<QLabel>(d, "Zou");
+        int expected = 4;
+        for (auto [key, mods] : {std::pair{Qt::Key_Return, Qt::KeyboardModifiers()},
+                                 {Qt::Key_Enter, Qt::KeypadModifier},
+                                 {Qt::Key_Space, Qt::KeyboardModifiers()}}) {
+            press(key, mods);
+            EXPECT_EQ(target->text(), QString::number(++expected));
+        }
+        EXPECT_EQ(focusName(), "Command1");
+        press(Qt::Key_Escape);
+    });
+    EXPECT_EQ(p.state.Kai, 3);
+}
+
+// A control with the keyboard's focus shows a frame, and the frame leaves its
+// words as they were.
+TEST(FocusFrames, LabelsSlidersAndListsShowTheKeyboardsFocus) {
+    QWidget window;
+    auto* lay = new QVBoxLayout(&window);
+    auto* label = new ui::qt::ClickLabel;
+    label->setText(QStringLiteral("11～20階"));
+    label->followText();
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumSize(160, 40);
+    auto* slider = new ui::qt::ClickSlider(Qt::Horizontal);
+    auto* list = new ui::qt::ListBoxWidget;
+    list->addItems({QStringLiteral("ホテル"), QStringLiteral("レストラン"), QStringLiteral("会社")});
+    auto* other = new QPushButton(QStringLiteral("OK"));
+    for (QWidget* x : {static_cast<QWidget*>(label), static_cast<QWidget*>(slider), static_cast<QWidget*>(list), static_cast<QWidget*>(other)})
+        lay->addWidget(x);
+    window.show();
+    window.activateWindow();
+    QCoreApplication::processEvents();
+    struct Row {
+        const char* kind;
+        QWidget* control;
+        QRect words;  // where its words are drawn
+    };
+    const Row rows[] = {
+        {"label", label, label->rect().adjusted(4, 4, -4, -4)},
+        {"slider", slider, QRect()},
+        {"list", list, list->viewport()->geometry().adjusted(3, 3, -3, -3)},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.kind);
+        ui::qt::focusByKey(other);
+        QCoreApplication::processEvents();
+        const QImage without = r.control->grab().toImage();
+        ui::qt::focusByKey(r.control);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(r.control->hasFocus());
+        const QImage with = r.control->grab().toImage();
+        EXPECT_NE(with, without);
+        if (!r.words.isNull()) {
+            EXPECT_EQ(with.copy(r.words), without.copy(r.words));
+        }
+    }
+}
