@@ -56,11 +56,14 @@ void dressApplication(QApplication& app) {
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     // The icon is drawn at build time beside the program; without it the
-    // windows simply keep the toolkit's icon.
+    // windows simply keep the toolkit's icon. Its files are picked by hand:
+    // a name filter would load the regular expression library for this one
+    // look at a folder.
     QIcon icon;
     const QDir icons(QCoreApplication::applicationDirPath() + QStringLiteral("/icons"));
-    for (const QString& f : icons.entryList({QStringLiteral("rumie-*.png")}, QDir::Files))
-        icon.addFile(icons.filePath(f));
+    for (const QString& f : icons.entryList(QDir::Files, QDir::NoSort))
+        if (f.startsWith(QLatin1String("rumie-")) && f.endsWith(QLatin1String(".png")))
+            icon.addFile(icons.filePath(f));
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 }
 

@@ -1,5 +1,6 @@
 // ルーミエ: starts Qt and the game, nothing else.
 #include <QApplication>
+#include <QTimer>
 
 #include "ViewFactory.h"
 #include "shell/Program.h"
@@ -13,7 +14,11 @@ int main(int argc, char** argv) {
     ui::qt::QtSeams seams;
     Program program(seams);
     app::wire(seams, program);
-    app::dressApplication(app);
     program.startUp();
+    // The title needs neither the icon's seven sizes nor the toolkit's
+    // translations to appear; both come in the first turn of the event loop,
+    // once the title is on the screen, and before the player can open
+    // anything else. The title takes its icon then too.
+    QTimer::singleShot(0, &app, [&app] { app::dressApplication(app); });
     return app.exec();
 }

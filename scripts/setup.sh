@@ -1,34 +1,45 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, test and run.
-# Sourced by ./play and ./test; installs only what is missing.
+# Installs the Debian packages the game needs, and builds it.
+# Sourced by ./play, ./test and scripts/screenshot; installs only what is missing.
 set -euo pipefail
 
-RUMIE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
-                libbenchmark-dev xvfb xauth x11-utils fonts-noto-cjk
-                desktop-file-utils appstream lintian)
+# To build and run the game.
+RUMIE_PLAY_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev fonts-noto-cjk)
+# Besides, to build and run the tests and benchmarks and to check the
+# installed desktop files.
+RUMIE_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils
+                     desktop-file-utils appstream lintian)
 
-rumie_missing_packages() {
+rumie_missing_packages() { # $@ = packages; prints those not installed
     local p missing=()
-    for p in "${RUMIE_PACKAGES[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     echo "${missing[@]:-}"
 }
 
-rumie_install_packages() {
+rumie_install_packages() { # $@ = packages; installs those not installed, saying which
     local missing
-    missing=$(rumie_missing_packages)
+    missing=$(rumie_missing_packages "$@")
     [ -z "$missing" ] && return 0
     echo "Installing missing packages: $missing"
+    # shellcheck disable=SC2086
+    rumie_apt_install $missing
+}
+
+rumie_apt_install() { # $@ = packages; apt-get installs them, through sudo when not root
     local sudo=()
     [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-    # shellcheck disable=SC2086
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"
+}
+
+rumie_configure() { # $1 = build dir, $2 = build type, then any further CMake options
+    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" "${@:3}" >/dev/null
 }
 
 rumie_build() { # $1 = build dir, $2 = build type, then any further CMake options
-    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" "${@:3}" >/dev/null
+    rumie_configure "$@"
     cmake --build "$1" -j"$(nproc)"
 }
 

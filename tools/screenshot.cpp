@@ -6,6 +6,8 @@
 // Used to make the README's screenshot and to look at windows by eye.
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <deque>
 
@@ -27,6 +29,16 @@
 
 namespace {
 
+// The window as the desktop shows it, with the title bar and border a
+// window manager draws around it when one runs (scripts/screenshot starts
+// one); without one, just the window.
+void save(QWidget* w, const QString& out) {
+    const QRect outer = w->frameGeometry();
+    QPixmap shot = w->screen()->grabWindow(0, outer.x(), outer.y(), outer.width(), outer.height());
+    if (shot.isNull()) shot = w->grab();
+    shot.save(out);
+}
+
 class ShotSeams : public ui::qt::QtSeams {
 public:
     Program* p = nullptr;
@@ -43,7 +55,7 @@ public:
         if (name == dialog) {
             dialog.clear();  // once
             QTimer::singleShot(400, [this, &form] {
-                if (QWidget* w = QApplication::activeModalWidget()) w->grab().save(out);
+                if (QWidget* w = QApplication::activeModalWidget()) save(w, out);
                 shot = true;
                 p->dispatch([&form] { form.closeBox(); });
             });
@@ -127,7 +139,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(500, [&] {
         const QString top = window == u"Kaisyamei" ? window : QStringLiteral("Main");
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == top && w->isVisible()) w->grab().save(seams.out);
+            if (w->objectName() == top && w->isVisible()) save(w, seams.out);
         QCoreApplication::exit(0);
     });
     return app.exec();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program under a virtual X server and waits for its title
-# screen ("Form1") to appear; fails when it does not within the time limit.
+# screen ("Form1") to appear with the game's icon; fails when it does not
+# within the time limit.
 # The server picks a free display itself (-displayfd), so runs side by side
 # never meet. -noreset: by default the server resets when its last client
 # leaves, and a client connecting during that reset is refused ("could not
@@ -25,11 +26,19 @@ for i in $(seq 1 100); do
 done
 xwininfo -root >/dev/null 2>&1 || { echo "Xvfb does not answer on $DISPLAY"; cat "$tmp/xvfb.log"; exit 1; }
 "$exe" & pid=$!
+title=""
 for i in $(seq 1 100); do
-  if xwininfo -root -tree 2>/dev/null | grep -q '"Form1"'; then
-    kill "$pid"; echo "title screen shown on $DISPLAY"; exit 0
-  fi
+  title=$(xwininfo -root -tree 2>/dev/null | awk '/"Form1"/ {print $1; exit}')
+  [ -n "$title" ] && break
   if ! kill -0 "$pid" 2>/dev/null; then echo "rumie exited early"; exit 1; fi
   sleep 0.2
 done
-kill "$pid"; echo "no window named Form1"; exit 1
+[ -n "$title" ] || { kill "$pid"; echo "no window named Form1"; exit 1; }
+# The icon comes just after the title is up; the title must get it too.
+for i in $(seq 1 50); do
+  if xprop -id "$title" _NET_WM_ICON 2>/dev/null | grep -q 'Icon ('; then
+    kill "$pid"; echo "title screen shown on $DISPLAY, with its icon"; exit 0
+  fi
+  sleep 0.2
+done
+kill "$pid"; echo "the title screen has no icon"; exit 1
