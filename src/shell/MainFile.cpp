@@ -191,7 +191,10 @@ bool Main::FileRead() {
     // The population, the grade and the rank are not in the file; they show
     // what the loaded figures earn, as the panel's own rules would give them,
     // so the panel never mixes the old game's people with the new grade.
+    // Housing keeps the file's figure until the panel's next focus, as in
+    // the game that was saved: a game loaded and saved again is the same file.
     prog.game().Change();
+    prog.game().Zyuu.setText(g.figures[state::kHousing]);
     const QString grade = town::gradeFor(prog.game().population());
     if (!grade.isEmpty()) prog.game().Hatte.setText(grade);
     const QString rank = town::rankFor(prog.game().Zyuugyou.leading());

@@ -593,6 +593,11 @@ TEST_F(SaveLoadTest, ADigitNameComesBackAsTyped) {
     next.act([&] { next.prog.main().fconClick(); });
     EXPECT_EQ(next.prog.main().caption, QStringLiteral("007社長 - 行動中"));
     EXPECT_EQ(next.prog.state.Player, ui::Variant::text(QStringLiteral("007")));
+    // Saved again at once, the loaded game is the same file.
+    next.seams.expect(kAsk, Answer::Yes);
+    next.seams.expect(kSaved);
+    next.act([&] { next.prog.main().command3Click(); });
+    EXPECT_EQ(readFile(next.saveFile()), file);
 }
 
 // A load moves no money: a loan due in the loaded month waits for the next
