@@ -148,6 +148,8 @@ struct Game {
     Game() {
         seams.prog = &p;
         seams.copyPictures();
+        for (const char* page : {"Help.html", "Help.en.html"})
+            QFile::copy(QStringLiteral(RUMIE_BIN_DIR "/") + QLatin1String(page), seams.dir.filePath(QLatin1String(page)));
         app::wire(seams, p);
     }
     ~Game() {
@@ -258,6 +260,7 @@ void lookAt(QWidget* window, QStringList& faults) {
         } else if (auto* s = qobject_cast<QSlider*>(w)) {
             words(s, s->toolTip());
         } else if (auto* t = qobject_cast<QTextBrowser*>(w)) {
+            if (t->toPlainText().size() < 1000) faults << where(t) + QStringLiteral(" shows no help page");
             words(t, t->toPlainText());
         } else if (auto* m = qobject_cast<QMenuBar*>(w)) {
             for (QAction* a : m->actions()) {

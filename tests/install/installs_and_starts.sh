@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 exe="$(readlink -f "$prefix/bin/rumie")"
 [ -x "$exe" ] || fail "the rumie command leads nowhere"
 folder="$(dirname "$exe")"
-for f in oku.bmp robey.bmp mu.bmp hotel.bmp restaurant.bmp office.bmp Help.html icons/rumie-16.png icons/rumie-256.png; do
+for f in oku.bmp robey.bmp mu.bmp hotel.bmp restaurant.bmp office.bmp Help.html Help.en.html icons/rumie-16.png icons/rumie-256.png; do
   [ -s "$folder/$f" ] || fail "$f is not beside the installed program"
 done
 id=jp.rumie.Rumie
