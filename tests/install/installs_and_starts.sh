@@ -23,7 +23,8 @@ metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 for size in 16 24 32 48 64 128 256; do
   [ -s "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "no ${size}px icon in hicolor"
 done
-grep -qx 'Name=ルーミエ' "$desktop" || fail "the menu entry is not named ルーミエ"
+grep -qx 'Name=Rumie' "$desktop" || fail "the menu entry is not named Rumie"
+grep -qx 'Name\[ja\]=ルーミエ' "$desktop" || fail "the Japanese menu entry is not named ルーミエ"
 grep -qx 'Categories=Game;Simulation;' "$desktop" || fail "the menu entry is not a simulation game"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
