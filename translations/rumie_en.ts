@@ -453,6 +453,12 @@
         <translation>Farms</translation>
     </message>
     <message>
+        <source>畑</source>
+        <comment>Unit_5</comment>
+        <extracomment>After the count of farms.</extracomment>
+        <translation>fields</translation>
+    </message>
+    <message>
         <source>ビル数</source>
         <translation>Buildings</translation>
     </message>

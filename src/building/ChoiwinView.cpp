@@ -42,7 +42,7 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
         w->setFont(big);
         line->addWidget(w);
     }
-    line->setSpacing(0);
+    line->setSpacing(ui::qt::unitsBeforeNumbers() ? 8 : 0);
     line->addStretch(1);
     lay->addLayout(line);
     auto* picture = bind.picture(new ui::qt::PictureBox(drawNothing), c.Naisou, "Naisou");

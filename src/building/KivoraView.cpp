@@ -31,9 +31,11 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
     // A number and its word, in the order of the player's language.
     auto pair = [&](QLabel* number, const char16_t* word) {
         auto* w = new QLabel(ui::qt::shown(QString::fromUtf16(word)));
-        if (ui::qt::unitsBeforeNumbers()) {
+        if (ui::qt::unitsBeforeNumbers()) {  // "Year 1  Month 4  Week 1"
             part(w, plain);
+            dl->addSpacing(4);
             part(number, bold);
+            dl->addSpacing(10);
         } else {
             part(number, bold);
             part(w, plain);

@@ -40,19 +40,9 @@ private:
     Help1& form_;
 };
 
-// The page in the player's language lies beside the game's own:
-// Help.en.html beside Help.html.
-QString inPlayersLanguage(const QString& path) {
-    if (ui::qt::language() != ui::qt::Language::English) return path;
-    const QFileInfo page(path);
-    const QString english =
-        page.path() + u'/' + page.completeBaseName() + QStringLiteral(".en.") + page.suffix();
-    return QFileInfo(english).isFile() ? english : path;
-}
-
 // A page that cannot be read leaves the view empty; nothing else happens.
 void open(QTextBrowser* view, const QString& path) {
-    const QFileInfo file(inPlayersLanguage(path));
+    const QFileInfo file(ui::qt::inPlayersLanguage(path));  // Help.en.html in English
     if (!file.isFile() || !file.isReadable()) {
         view->clear();
         return;

@@ -148,6 +148,9 @@ struct Game {
     Game() {
         seams.prog = &p;
         seams.copyPictures();
+        for (const char* f : {"oku", "robey", "mu", "hotel", "restaurant", "office"})
+            QFile::copy(QStringLiteral(RUMIE_BIN_DIR "/%1.en.bmp").arg(QLatin1String(f)),
+                        seams.dir.filePath(QStringLiteral("%1.en.bmp").arg(QLatin1String(f))));
         for (const char* page : {"Help.html", "Help.en.html"})
             QFile::copy(QStringLiteral(RUMIE_BIN_DIR "/") + QLatin1String(page), seams.dir.filePath(QLatin1String(page)));
         app::wire(seams, p);

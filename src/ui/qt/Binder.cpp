@@ -58,7 +58,7 @@ void PictureBox::sync(const ui::Picture& p) {
     loads_ = p.loads;
     showBuiltin_ = p.builtin;
     // Read from disk at every load; a missing or broken file leaves it empty.
-    pixmap_ = p.builtin || p.file.isEmpty() ? QPixmap() : QPixmap(p.file);
+    pixmap_ = p.builtin || p.file.isEmpty() ? QPixmap() : QPixmap(inPlayersLanguage(p.file));
     update();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/qt/Language.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -130,6 +131,13 @@ QStringList shown(const QStringList& texts) {
     out.reserve(texts.size());
     for (const QString& t : texts) out << shown(t);
     return out;
+}
+
+QString inPlayersLanguage(const QString& path) {
+    if (current != Language::English || path.isEmpty()) return path;
+    const QFileInfo file(path);
+    const QString english = file.path() + u'/' + file.completeBaseName() + QStringLiteral(".en.") + file.suffix();
+    return QFileInfo(english).isFile() ? english : path;
 }
 
 bool unitsBeforeNumbers() {

@@ -36,6 +36,10 @@ Language language();
 QString shown(const QString& text, const char* which = nullptr);
 QStringList shown(const QStringList& texts);
 
+// The file to read for `path` in the player's language: "Help.en.html"
+// beside "Help.html", "hotel.en.bmp" beside "hotel.bmp", when it is there.
+QString inPlayersLanguage(const QString& path);
+
 // Whether a unit's word stands before its number ("Floor 12") or after it
 // ("12階"), as the translation says.
 bool unitsBeforeNumbers();
