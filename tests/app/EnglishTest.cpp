@@ -51,6 +51,9 @@ TEST(LanguageChoice, TheDesktopsFirstLanguageUnlessTheCommandLineNamesOne) {
         {{{"LANG", "en_US.UTF-8"}}, {}, en},
         {{{"LANG", "en_GB.UTF-8"}}, {}, en},
         {{{"LANG", "en"}}, {}, en},
+        {{{"LANG", "en.UTF-8"}}, {}, en},
+        {{{"LANG", "en@euro"}}, {}, en},
+        {{{"LANG", "eng"}}, {}, ja},  // no such locale: not English
         {{{"LANG", "ja_JP.UTF-8"}}, {}, ja},
         {{{"LANG", "C"}}, {}, ja},
         {{{"LANG", "C.UTF-8"}}, {}, ja},

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <cctype>
 
 namespace ui::qt {
 
@@ -19,10 +20,12 @@ QTranslator* game = nullptr;
 QTranslator* toolkit = nullptr;
 QHash<QString, QString> cache;
 
-// The language of one locale name: "en_GB.UTF-8" and "en" are English.
+// The language of one locale name: "en_GB.UTF-8", "en.UTF-8" and "en" are
+// English.
 Language languageOf(const QByteArray& locale) {
-    const QByteArray code = locale.left(locale.indexOf('_') < 0 ? locale.size() : locale.indexOf('_'));
-    return code == "en" ? Language::English : Language::Japanese;
+    qsizetype end = 0;
+    while (end < locale.size() && std::isalpha(static_cast<unsigned char>(locale[end]))) ++end;
+    return locale.left(end) == "en" ? Language::English : Language::Japanese;
 }
 
 QString look(const QString& source, const char* which = nullptr) {
