@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "building/ChoicView.h"
 #include "building/ChoiwinView.h"
@@ -50,11 +48,8 @@ void wire(ui::qt::QtSeams& seams, Program& p) {
     seams.attach(&p, [&p](ui::Form& form) { return makeView(p, form); });
 }
 
-void dressApplication(QApplication& app) {
-    auto* qt = new QTranslator(&app);
-    if (qt->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
+void dressApplication(QApplication& app, ui::qt::Language language) {
+    ui::qt::useLanguage(app, language);
     // The icon is drawn at build time beside the program; without it the
     // windows simply keep the toolkit's icon. Its files are picked by hand:
     // a name filter would load the regular expression library for this one

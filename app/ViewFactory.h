@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ui/Runtime.h"
+#include "ui/qt/Language.h"
 
 class Program;
 class QApplication;
@@ -13,8 +14,8 @@ namespace app {
 std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form);
 // Gives the seams the program to drive and the views to draw it with.
 void wire(ui::qt::QtSeams& seams, Program& p);
-// The game's own icon on every window, and the toolkit's own texts (the
-// buttons of message boxes) in Japanese.
-void dressApplication(QApplication& app);
+// The game's own icon on every window, and the player's language for the
+// game's texts and the toolkit's own (the buttons of message boxes).
+void dressApplication(QApplication& app, ui::qt::Language language = ui::qt::Language::Japanese);
 
 }  // namespace app

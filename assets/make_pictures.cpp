@@ -43,12 +43,22 @@ void window(QPainter& p, QRect r) {
     p.drawLine(r.center().x(), r.top(), r.center().x(), r.bottom());
 }
 
+// Each picture is drawn twice: with the game's own words (hotel.bmp) and
+// with the English ones (hotel.en.bmp), which the English game shows.
+bool english = false;
+QString word(const char16_t* japanese, const char* inEnglish) {
+    return english ? QString::fromLatin1(inEnglish) : QString::fromUtf16(japanese);
+}
+
 void caption(QPainter& p, const QString& text, QColor bg) {
     QFont f(QStringLiteral("Noto Sans CJK JP"));
     f.setPixelSize(26);
     f.setBold(true);
-    p.setFont(f);
     const QRect box(W - 150, 12, 138, 40);
+    // A longer English word gets a smaller type rather than leaving its box.
+    while (english && f.pixelSize() > 12 && QFontMetrics(f).horizontalAdvance(text) > box.width() - 12)
+        f.setPixelSize(f.pixelSize() - 1);
+    p.setFont(f);
     p.setPen(Qt::NoPen);
     p.setBrush(bg);
     p.drawRoundedRect(box, 8, 8);
@@ -95,7 +105,7 @@ QImage rooftop() {
     p.setPen(QPen(QColor(230, 230, 230), 4));
     p.drawLine(0, int(H * 0.72) - 30, W, int(H * 0.72) - 30);
     for (int x = 10; x < W; x += 28) p.drawLine(x, int(H * 0.72) - 30, x, int(H * 0.72));
-    caption(p, QStringLiteral("屋上"), QColor(40, 90, 160, 220));
+    caption(p, word(u"屋上", "Rooftop"), QColor(40, 90, 160, 220));
     return img;
 }
 
@@ -128,7 +138,7 @@ QImage lobby() {
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(255, 235, 200));
-    p.drawText(QRect(220, 210, 160, 60), Qt::AlignCenter, QStringLiteral("受付"));
+    p.drawText(QRect(220, 210, 160, 60), Qt::AlignCenter, word(u"受付", "Reception"));
     // Plant
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(160, 80, 40));
@@ -136,7 +146,7 @@ QImage lobby() {
     p.setBrush(QColor(50, 140, 60));
     for (auto [x, y] : {std::pair{201, 230}, {188, 240}, {214, 240}, {201, 215}})
         p.drawEllipse(QPoint(x, y), 14, 18);
-    caption(p, QStringLiteral("ロビー"), QColor(150, 100, 40, 230));
+    caption(p, word(u"ロビー", "Lobby"), QColor(150, 100, 40, 230));
     return img;
 }
 
@@ -154,7 +164,7 @@ QImage empty() {
     p.setBrush(QColor(205, 160, 100));
     p.drawRect(QRect(60, 240, 60, 44));
     p.drawRect(QRect(100, 214, 44, 30));
-    caption(p, QStringLiteral("空き室"), QColor(110, 110, 110, 230));
+    caption(p, word(u"空き室", "Vacant"), QColor(110, 110, 110, 230));
     return img;
 }
 
@@ -191,7 +201,7 @@ QImage hotel() {
     p.setBrush(QColor(120, 80, 40));
     p.drawRect(57, 210, 6, 40);
     p.drawRect(30, 250, 60, 10);
-    caption(p, QStringLiteral("ホテル"), QColor(160, 40, 60, 230));
+    caption(p, word(u"ホテル", "Hotel"), QColor(160, 40, 60, 230));
     return img;
 }
 
@@ -224,7 +234,7 @@ QImage restaurant() {
         p.drawRoundedRect(QRect(cx - 66, 230, 14, 54), 4, 4);
         p.drawRoundedRect(QRect(cx + 52, 230, 14, 54), 4, 4);
     }
-    caption(p, QStringLiteral("レストラン"), QColor(200, 100, 30, 230));
+    caption(p, word(u"レストラン", "Restaurant"), QColor(200, 100, 30, 230));
     return img;
 }
 
@@ -262,7 +272,7 @@ QImage office() {
         p.setBrush(QColor(50, 60, 80));
         p.drawRoundedRect(QRect(x + 30, 240, 40, 44), 8, 8);
     }
-    caption(p, QStringLiteral("会社"), QColor(40, 70, 130, 230));
+    caption(p, word(u"会社", "Company"), QColor(40, 70, 130, 230));
     return img;
 }
 
@@ -310,14 +320,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
-    const std::pair<const char*, QImage> pictures[] = {
-        {"oku", rooftop()},   {"robey", lobby()},           {"mu", empty()},
-        {"hotel", hotel()},   {"restaurant", restaurant()}, {"office", office()}};
-    for (const auto& [name, image] : pictures) {
-        const QString file = dir + u'/' + QString::fromLatin1(name) + QStringLiteral(".bmp");
-        if (!image.save(file, "BMP")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-            return 1;
+    for (bool inEnglish : {false, true}) {
+        english = inEnglish;
+        const std::pair<const char*, QImage> pictures[] = {
+            {"oku", rooftop()},   {"robey", lobby()},           {"mu", empty()},
+            {"hotel", hotel()},   {"restaurant", restaurant()}, {"office", office()}};
+        for (const auto& [name, image] : pictures) {
+            const QString file = dir + u'/' + QString::fromLatin1(name) +
+                                 (english ? QStringLiteral(".en.bmp") : QStringLiteral(".bmp"));
+            if (!image.save(file, "BMP")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                return 1;
+            }
         }
     }
     if (!QDir(dir).mkpath(QStringLiteral("icons"))) return 1;

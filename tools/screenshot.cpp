@@ -3,7 +3,8 @@
 // WINDOW is "frame" (the default: a game in progress) or the name of a
 // dialog to picture while it is open (Bank, Choic, Help1, Houkoku, Kakudai, Kaisyamei, Namer,
 // SetS, Shisetu).
-// Used to make the README's screenshot and to look at windows by eye.
+// Used to make the README's screenshots and to look at windows by eye; the
+// language is the environment's, as for the game (LANGUAGE=en for English).
 #include <QApplication>
 #include <QMdiSubWindow>
 #include <QPixmap>
@@ -95,7 +96,7 @@ int main(int argc, char** argv) {
     ShotSeams seams;
     Program p(seams);
     app::wire(seams, p);
-    app::dressApplication(app);
+    app::dressApplication(app, ui::qt::languageFromEnvironment([](const char* name) { return qgetenv(name); }));
     seams.p = &p;
     seams.out = QString::fromLocal8Bit(argv[1]);
     const QString window = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("frame");

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "building/Choiwin.h"
+#include "ui/qt/Language.h"
 
 namespace building {
 
@@ -16,7 +17,7 @@ void drawNothing(QPainter& painter, const QRect& area) {
     f.setPointSize(28);
     painter.setFont(f);
     painter.setPen(Qt::blue);
-    painter.drawText(area, Qt::AlignCenter, QStringLiteral("なし"));
+    painter.drawText(area, Qt::AlignCenter, ui::qt::shown(QStringLiteral("なし")));
 }
 
 void drawChooseHint(QPainter& painter, const QRect& area) {
@@ -26,7 +27,7 @@ void drawChooseHint(QPainter& painter, const QRect& area) {
     f.setBold(true);
     painter.setFont(f);
     painter.setPen(QColor(0, 0xC0, 0));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("右から選んで下さい"));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, ui::qt::shown(QStringLiteral("右から選んで下さい")));
 }
 
 ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), area) {
@@ -35,12 +36,14 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     auto* line = new QHBoxLayout;
     QFont big = body_->font();
     big.setPointSize(16);
-    for (auto [label, name] : {std::pair{&c.Dansu, "Dansu"}, {&c.Tr, "Tr"}, {&c.Label1, "Label1"}}) {
+    auto floor = std::pair{&c.Dansu, "Dansu"}, unit = std::pair{&c.Tr, "Tr"};
+    if (ui::qt::unitsBeforeNumbers()) std::swap(floor, unit);  // "Floor 12"
+    for (auto [label, name] : {floor, unit, std::pair{&c.Label1, "Label1"}}) {
         QLabel* w = bind.label(new QLabel, *label, name);
         w->setFont(big);
         line->addWidget(w);
     }
-    line->setSpacing(0);
+    line->setSpacing(ui::qt::unitsBeforeNumbers() ? 8 : 0);
     line->addStretch(1);
     lay->addLayout(line);
     auto* picture = bind.picture(new ui::qt::PictureBox(drawNothing), c.Naisou, "Naisou");

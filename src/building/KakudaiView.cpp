@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "building/Kakudai.h"
+#include "ui/qt/Language.h"
 
 namespace building {
 
@@ -33,11 +34,11 @@ KakudaiView::KakudaiView(Program& p, QWidget* owner) : DialogView(p, p.kakudai()
     auto* price = new QHBoxLayout;
     // The sentence's words are drawn around the price instead.
     bind.drawnElsewhere(new QLabel(w_), k.Label3, "Label3");
-    price->addWidget(new QLabel(QStringLiteral("費用は")));
+    price->addWidget(new QLabel(ui::qt::shown(QStringLiteral("費用は"))));
     QLabel* hiyou = bind.label(new QLabel, k.Hiyou, "Hiyou");
     hiyou->setFont(big);
     price->addWidget(hiyou);
-    price->addWidget(new QLabel(QStringLiteral("億円です")));
+    price->addWidget(new QLabel(ui::qt::shown(QStringLiteral("億円です"))));
     price->addStretch(1);
     lay->addLayout(price);
     auto* buttons = new QHBoxLayout;

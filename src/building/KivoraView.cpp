@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "building/Kivora.h"
+#include "ui/qt/Language.h"
 
 namespace building {
 
@@ -82,14 +83,24 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
         w->setFont(f);
         dl->addWidget(w);
     };
+    // A number and its word, in the order of the player's language.
+    auto pair = [&](QLabel* number, const char16_t* word) {
+        auto* w = new QLabel(ui::qt::shown(QString::fromUtf16(word)));
+        if (ui::qt::unitsBeforeNumbers()) {  // "Year 1  Month 4  Week 1"
+            part(w, plain);
+            dl->addSpacing(4);
+            part(number, bold);
+            dl->addSpacing(10);
+        } else {
+            part(number, bold);
+            part(w, plain);
+        }
+    };
     // The frame text's words are drawn between the numbers instead.
     bind.drawnElsewhere(new QLabel(date), k.Label3, "Label3");
-    part(bind.label(new QLabel, k.Ye, "Ye"), bold);
-    part(new QLabel(QStringLiteral("年目")), plain);
-    part(bind.label(new QLabel, k.Mon, "Mon"), bold);
-    part(new QLabel(QStringLiteral("月")), plain);
-    part(bind.label(new QLabel, k.We, "We"), bold);
-    part(new QLabel(QStringLiteral("週")), plain);
+    pair(bind.label(new QLabel, k.Ye, "Ye"), u"年目");
+    pair(bind.label(new QLabel, k.Mon, "Mon"), u"月");
+    pair(bind.label(new QLabel, k.We, "We"), u"週");
     dl->addStretch(1);
     auto* ticks = bind.label(new QLabel, k.Label4, "Label4");
     k.Label4.visible = false;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "finance/Houkoku.h"
+#include "ui/qt/Language.h"
 
 namespace finance {
 
@@ -45,7 +46,7 @@ HoukokuView::HoukokuView(Program& p, QWidget* owner) : DialogView(p, p.houkoku()
     auto frame = [&](ui::Label& title, const char* name, std::function<void()> click) {
         auto* box = new ClickFrame;
         box->setObjectName(QString::fromUtf8(name));
-        box->setTitle(title.text());
+        box->setTitle(ui::qt::shown(title.text()));
         box->clicked = [rt, click] { rt->dispatch(click); };
         lay->addWidget(box);
         return box;
@@ -56,7 +57,7 @@ HoukokuView::HoukokuView(Program& p, QWidget* owner) : DialogView(p, p.houkoku()
         w->setMinimumWidth(80);
         return w;
     };
-    auto unit = [] { return new QLabel(QStringLiteral("万円")); };
+    auto unit = [] { return new QLabel(ui::qt::shown(QStringLiteral("万円"))); };
 
     auto* f1 = frame(h.Frame1, "Frame1", [&h] { h.frame1Click(); });
     auto* g1 = new QGridLayout(f1);

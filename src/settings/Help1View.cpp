@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "settings/Help1.h"
+#include "ui/qt/Language.h"
 
 namespace settings {
 
@@ -41,7 +42,7 @@ private:
 
 // A page that cannot be read leaves the view empty; nothing else happens.
 void open(QTextBrowser* view, const QString& path) {
-    const QFileInfo file(path);
+    const QFileInfo file(ui::qt::inPlayersLanguage(path));  // Help.en.html in English
     if (!file.isFile() || !file.isReadable()) {
         view->clear();
         return;

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "shell/Main.h"
+#include "ui/qt/Language.h"
 
 namespace shell {
 
@@ -76,18 +77,18 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     w_->setCentralWidget(area_);
 
     QMenuBar* bar = w_->menuBar();
-    QMenu* file = bar->addMenu(m.File.caption);
+    QMenu* file = bar->addMenu(ui::qt::shown(m.File.caption));
     file->setObjectName(QStringLiteral("File"));
     bind.action(file->addAction(QString()), m.FSta, "FSta", [&m] { m.fstaClick(); });
     bind.action(file->addAction(QString()), m.Fcon, "Fcon", [&m] { m.fconClick(); });
     bind.action(file->addAction(QString()), m.Fsa, "Fsa", [&m] { m.fsaClick(); });
     file->addSeparator()->setObjectName(QStringLiteral("senn"));
     bind.action(file->addAction(QString()), m.Fset, "Fset", [&m] { m.fsetClick(); });
-    QMenu* open = bar->addMenu(m.Open.caption);
+    QMenu* open = bar->addMenu(ui::qt::shown(m.Open.caption));
     open->setObjectName(QStringLiteral("Open"));
     bind.action(open->addAction(QString()), m.Command1, "Command1", [&m] { m.command1Click(); });
     bind.action(open->addAction(QString()), m.Command5, "Command5", [&m] { m.command5Click(); });
-    QMenu* help = bar->addMenu(m.Help.caption);
+    QMenu* help = bar->addMenu(ui::qt::shown(m.Help.caption));
     help->setObjectName(QStringLiteral("Help"));
     bind.action(help->addAction(QString()), m.Fhelp, "Fhelp", [&m] { m.fhelpClick(); });
     help->addSeparator()->setObjectName(QStringLiteral("sen"));
@@ -245,7 +246,7 @@ void MainView::showView() {
 void MainView::hideView() { w_->hide(); }
 
 void MainView::refresh() {
-    const QString& c = p_.main().caption;
+    const QString c = ui::qt::shown(p_.main().caption);
     if (w_->windowTitle() != c) w_->setWindowTitle(c);
     bind.refresh();
 }

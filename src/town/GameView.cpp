@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "town/Game.h"
+#include "ui/qt/Language.h"
 
 namespace town {
 
@@ -20,7 +21,7 @@ GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
     auto frame = [&](ui::Label& title, const char* name, int from, int to) {
         auto* box = new QGroupBox;
         box->setObjectName(QString::fromUtf8(name));
-        bind.sync([box, &title] { box->setTitle(title.text()); });
+        bind.sync([box, &title] { box->setTitle(ui::qt::shown(title.text())); });
         auto* grid = new QGridLayout(box);
         for (int i = from; i < to; ++i) {
             const int r = i - from;

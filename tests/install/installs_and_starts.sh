@@ -15,7 +15,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 exe="$(readlink -f "$prefix/games/rumie")"
 [ -x "$exe" ] || fail "the rumie command leads nowhere"
 folder="$(dirname "$exe")"
-for f in oku.bmp robey.bmp mu.bmp hotel.bmp restaurant.bmp office.bmp Help.html icons/rumie-16.png icons/rumie-256.png installed; do
+for f in oku.bmp robey.bmp mu.bmp hotel.bmp restaurant.bmp office.bmp Help.html Help.en.html icons/rumie-16.png icons/rumie-256.png installed; do
   [ -s "$folder/$f" ] || fail "$f is not beside the installed program"
 done
 [ -s "$prefix/share/man/man6/rumie.6.gz" ] || fail "no manual page"
@@ -28,7 +28,8 @@ metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 for size in 16 24 32 48 64 128 256; do
   [ -s "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || fail "no ${size}px icon in hicolor"
 done
-grep -qx 'Name=ルーミエ' "$desktop" || fail "the menu entry is not named ルーミエ"
+grep -qx 'Name=Rumie' "$desktop" || fail "the menu entry is not named Rumie"
+grep -qx 'Name\[ja\]=ルーミエ' "$desktop" || fail "the Japanese menu entry is not named ルーミエ"
 grep -qx 'Categories=Game;Simulation;' "$desktop" || fail "the menu entry is not a simulation game"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"

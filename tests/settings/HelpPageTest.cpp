@@ -1,6 +1,7 @@
 // The help page tells the player the game's own figures: every figure on it
 // is marked with the rule it comes from and checked against the game, so a
 // rule changed without the page fails here.
+#include <QCoreApplication>
 #include <QFile>
 #include <QKeySequence>
 #include <QRegularExpression>
@@ -14,11 +15,16 @@
 #include "sim/Accounts.h"
 #include "support/TestSeams.h"
 #include "town/Ladders.h"
+#include "ui/qt/Language.h"
 
 namespace {
 
-QString page() {
-    QFile f(QStringLiteral(RUMIE_BIN_DIR "/Help.html"));
+// The game's own page and the English one beside it: the same marks, the
+// same checks.
+const char* const kPages[] = {"Help.html", "Help.en.html"};
+
+QString page(const char* name = "Help.html") {
+    QFile f(QStringLiteral(RUMIE_BIN_DIR "/") + QLatin1String(name));
     if (!f.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(f.readAll());
 }
@@ -179,26 +185,30 @@ protected:
 };
 
 TEST_F(HelpPageTest, EveryMarkedFigureIsTheGamesOwnAndEveryRuleIsThere) {
-    const QString html = page();
-    ASSERT_FALSE(html.isEmpty()) << "no Help.html beside the program";
     measure();
-    const QList<Figure> marked = figures(body(html));
-    std::map<QString, int> seen;
     double defeat = -1;
-    for (const Figure& f : marked) {
-        for (const QString& key : f.keys) {
-            SCOPED_TRACE(key.toStdString() + " = " + f.text.toStdString());
-            ++seen[key];
-            if (key == u"money.defeat") {
-                defeat = f.value();
-                continue;
+    for (const char* name : kPages) {
+        SCOPED_TRACE(name);
+        const QString html = page(name);
+        ASSERT_FALSE(html.isEmpty()) << "not beside the program";
+        const QList<Figure> marked = figures(body(html));
+        std::map<QString, int> seen;
+        for (const Figure& f : marked) {
+            for (const QString& key : f.keys) {
+                SCOPED_TRACE(key.toStdString() + " = " + f.text.toStdString());
+                ++seen[key];
+                if (key == u"money.defeat") {
+                    EXPECT_TRUE(defeat < 0 || defeat == f.value()) << "the pages disagree";
+                    defeat = f.value();
+                    continue;
+                }
+                auto it = expected.find(key);
+                ASSERT_TRUE(it != expected.end()) << "a figure of no rule the game knows";
+                EXPECT_EQ(f.value(), it->second);
             }
-            auto it = expected.find(key);
-            ASSERT_TRUE(it != expected.end()) << "a figure of no rule the game knows";
-            EXPECT_EQ(f.value(), it->second);
         }
+        for (const auto& [key, value] : expected) EXPECT_TRUE(seen.count(key)) << "missing: " << key.toStdString();
     }
-    for (const auto& [key, value] : expected) EXPECT_TRUE(seen.count(key)) << "missing: " << key.toStdString();
 
     // The defeat line, in 万円: the money at it keeps the game, a little less ends it.
     ASSERT_GT(defeat, 0) << "the page does not say when the game is lost";
@@ -209,46 +219,60 @@ TEST_F(HelpPageTest, EveryMarkedFigureIsTheGamesOwnAndEveryRuleIsThere) {
     EXPECT_TRUE(prog.ended());
 }
 
+// Each page names things in its own language, with the words the windows use.
 TEST(HelpPage, EachTableRowNamesWhatItsFiguresBelongTo) {
-    const QString html = body(page());
-    ASSERT_FALSE(html.isEmpty());
-    auto rowsOf = [&](const auto& steps, const QString& name) {
-        for (std::size_t i = 0; i < steps.size(); ++i) {
-            const QStringList rows = rowsWith(html, name + '.' + QString::number(i + 1) + '.');
-            ASSERT_EQ(rows.size(), 1) << name.toStdString() << ' ' << i + 1;
-            EXPECT_TRUE(rows[0].contains(u'>' + QString::fromUtf16(steps[i].word) + u'<')) << i + 1;
+    for (const auto language : {ui::qt::Language::Japanese, ui::qt::Language::English}) {
+        ui::qt::useLanguage(*QCoreApplication::instance(), language);
+        const char* file = kPages[language == ui::qt::Language::English];
+        SCOPED_TRACE(file);
+        const QString html = body(page(file));
+        ASSERT_FALSE(html.isEmpty());
+        const auto word = [](const char16_t* w) { return ui::qt::shown(QString::fromUtf16(w)); };
+        auto rowsOf = [&](const auto& steps, const QString& name) {
+            for (std::size_t i = 0; i < steps.size(); ++i) {
+                const QStringList rows = rowsWith(html, name + '.' + QString::number(i + 1) + '.');
+                ASSERT_EQ(rows.size(), 1) << name.toStdString() << ' ' << i + 1;
+                EXPECT_TRUE(rows[0].contains(u'>' + word(steps[i].word) + u'<')) << i + 1;
+            }
+            EXPECT_TRUE(rowsWith(html, name + '.' + QString::number(steps.size() + 1) + '.').isEmpty());
+        };
+        rowsOf(town::kGrades, QStringLiteral("grade"));
+        rowsOf(town::kRanks, QStringLiteral("rank"));
+        for (int code = 1; code <= 9; ++code) {
+            const building::TenantKind* t = building::tenantByCode(code);
+            if (!t) continue;
+            const QStringList rows = rowsWith(html, "tenant." + QString::number(code) + '.');
+            ASSERT_EQ(rows.size(), 1) << code;
+            EXPECT_TRUE(rows[0].contains(u'>' + word(t->name) + u'<'));
+            // with the floor's own picture, which lies beside the page
+            EXPECT_TRUE(rows[0].contains(QString::fromUtf16(t->picture).mid(1)));
         }
-        EXPECT_TRUE(rowsWith(html, name + '.' + QString::number(steps.size() + 1) + '.').isEmpty());
-    };
-    rowsOf(town::kGrades, QStringLiteral("grade"));
-    rowsOf(town::kRanks, QStringLiteral("rank"));
-    for (int code = 1; code <= 9; ++code) {
-        const building::TenantKind* t = building::tenantByCode(code);
-        if (!t) continue;
-        const QStringList rows = rowsWith(html, "tenant." + QString::number(code) + '.');
-        ASSERT_EQ(rows.size(), 1) << code;
-        EXPECT_TRUE(rows[0].contains(u'>' + QString::fromUtf16(t->name) + u'<'));
-        // with the floor's own picture, which lies beside the page
-        EXPECT_TRUE(rows[0].contains(QString::fromUtf16(t->picture).mid(1)));
     }
+    ui::qt::useLanguage(*QCoreApplication::instance(), ui::qt::Language::Japanese);
 }
 
 // A figure written without its mark would escape the checks above. The names
 // of keys (F6, Ctrl+F4) are no figures; a <kbd> that names no key is.
 TEST(HelpPage, NoFigureGoesUnmarked) {
-    QString text = body(page());
-    ASSERT_FALSE(text.isEmpty());
-    text.remove(kMarked);
-    const QRegularExpression kbd(QStringLiteral("<kbd>([^<]*)</kbd>"));
-    for (auto it = kbd.globalMatch(text); it.hasNext();) {
-        const auto m = it.next();
-        const QKeySequence key(m.captured(1), QKeySequence::PortableText);
-        if (!key.isEmpty() && key.toString(QKeySequence::PortableText) == m.captured(1))
-            text.replace(m.captured(0), QString());
+    for (const char* name : kPages) {
+        QString text = body(page(name));
+        ASSERT_FALSE(text.isEmpty()) << name;
+        text.remove(kMarked);
+        // The English units of 億円 and 万円 are words, not figures.
+        text.remove(QStringLiteral("¥100M"));
+        text.remove(QStringLiteral("¥10k"));
+        // Key names (F6, Ctrl+F4) are no figures either.
+        const QRegularExpression kbd(QStringLiteral("<kbd>([^<]*)</kbd>"));
+        for (auto it = kbd.globalMatch(text); it.hasNext();) {
+            const auto k = it.next();
+            const QKeySequence key(k.captured(1), QKeySequence::PortableText);
+            if (!key.isEmpty() && key.toString(QKeySequence::PortableText) == k.captured(1))
+                text.replace(k.captured(0), QString());
+        }
+        text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+        text.remove(QRegularExpression(QStringLiteral("&[#\\w]+;")));
+        const QRegularExpression digit(QStringLiteral("[0-9０-９].{0,20}"));
+        const auto m = digit.match(text);
+        EXPECT_FALSE(m.hasMatch()) << name << ": unmarked figure: " << m.captured(0).toStdString();
     }
-    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-    text.remove(QRegularExpression(QStringLiteral("&[#\\w]+;")));
-    const QRegularExpression digit(QStringLiteral("[0-9０-９].{0,20}"));
-    const auto m = digit.match(text);
-    EXPECT_FALSE(m.hasMatch()) << "unmarked figure: " << m.captured(0).toStdString();
 }

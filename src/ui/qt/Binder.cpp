@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QSignalBlocker>
 
+#include "ui/qt/Language.h"
+
 namespace ui::qt {
 
 // A plain line in the highlight colour, with nothing filled: the words inside
@@ -67,7 +69,7 @@ void PictureBox::sync(const ui::Picture& p) {
     loads_ = p.loads;
     showBuiltin_ = p.builtin;
     // Read from disk at every load; a missing or broken file leaves it empty.
-    pixmap_ = p.builtin || p.file.isEmpty() ? QPixmap() : QPixmap(p.file);
+    pixmap_ = p.builtin || p.file.isEmpty() ? QPixmap() : QPixmap(inPlayersLanguage(p.file));
     update();
 }
 
@@ -100,8 +102,9 @@ Binder::~Binder() {
 QLabel* Binder::label(QLabel* w, ui::Label& l, const char* name) {
     w->setObjectName(QString::fromUtf8(name));
     auto* clickable = qobject_cast<ClickLabel*>(w);
-    syncs_.push_back([w, &l, clickable] {
-        if (w->text() != l.text()) w->setText(l.text());
+    syncs_.push_back([w, &l, clickable, which = QByteArray(name)] {
+        const QString text = shown(l.text(), which.constData());
+        if (w->text() != text) w->setText(text);
         if (clickable) clickable->followText();
         if (w->isHidden() == l.visible) w->setVisible(l.visible);
         QPalette pal = w->palette();
@@ -140,7 +143,8 @@ QPushButton* Binder::button(QPushButton* w, ui::Command& c, const char* name, st
     probe.setFont(w->font());
     w->setMinimumHeight(probe.sizeHint().height());
     syncs_.push_back([w, &c] {
-        if (w->text() != c.caption) w->setText(c.caption);
+        const QString caption = shown(c.caption);
+        if (w->text() != caption) w->setText(caption);
         w->setEnabled(c.enabled);
         if (w->isHidden() == c.visible) w->setVisible(c.visible);
     });
@@ -154,7 +158,8 @@ QPushButton* Binder::button(QPushButton* w, ui::Command& c, const char* name, st
 QAction* Binder::action(QAction* a, ui::Command& c, const char* name, std::function<void()> click) {
     a->setObjectName(QString::fromUtf8(name));
     syncs_.push_back([a, &c] {
-        if (a->text() != c.caption) a->setText(c.caption);
+        const QString caption = shown(c.caption);
+        if (a->text() != caption) a->setText(caption);
         a->setEnabled(c.enabled);
     });
     if (click) {
@@ -175,11 +180,12 @@ QListWidget* Binder::list(QListWidget* w, ui::ListBox& l, const char* name, std:
     w->setSelectionMode(QAbstractItemView::SingleSelection);
     syncs_.push_back([w, &l] {
         const QSignalBlocker quiet(w);  // drawing the form is not the player's choice
-        QStringList shown;
-        for (int i = 0; i < w->count(); ++i) shown << w->item(i)->text();
-        if (shown != l.items) {
+        QStringList drawn;
+        for (int i = 0; i < w->count(); ++i) drawn << w->item(i)->text();
+        const QStringList items = shown(l.items);
+        if (drawn != items) {
             w->clear();
-            w->addItems(l.items);
+            w->addItems(items);
         }
         const QList<QListWidgetItem*> sel = w->selectedItems();
         const int row = sel.isEmpty() ? -1 : w->row(sel.first());
@@ -212,7 +218,8 @@ ClickSlider* Binder::slider(ClickSlider* w, ui::Slider& s, const char* name, std
         const QSignalBlocker quiet(w);
         if (w->minimum() != s.minimum() || w->maximum() != s.maximum()) w->setRange(s.minimum(), s.maximum());
         if (w->value() != s.value()) w->setValue(s.value());
-        if (w->toolTip() != s.tipText) w->setToolTip(s.tipText);
+        const QString tip = shown(s.tipText);
+        if (w->toolTip() != tip) w->setToolTip(tip);
         w->setEnabled(s.enabled);
     });
     ui::Runtime* rt = &rt_;

@@ -1,5 +1,6 @@
 #include "ui/qt/QtSeams.h"
 #include "ui/qt/Views.h"
+#include "ui/qt/Language.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -24,8 +25,8 @@ ui::Answer QtSeams::ask(const ui::Prompt& prompt) {
     QMessageBox box(activeWindow());
     if (back.keyboardInUse()) showFocusFromTheStart(&box);
     box.setObjectName(QStringLiteral("MsgBox"));
-    box.setWindowTitle(prompt.title.isEmpty() ? QStringLiteral("ルーミエ") : prompt.title);
-    box.setText(prompt.text);
+    box.setWindowTitle(shown(prompt.title.isEmpty() ? QStringLiteral("ルーミエ") : prompt.title));
+    box.setText(shown(prompt.text));
     box.setIcon(prompt.icon == ui::Prompt::Icon::Warning    ? QMessageBox::Warning
                 : prompt.icon == ui::Prompt::Icon::Question ? QMessageBox::Question
                                                             : QMessageBox::NoIcon);

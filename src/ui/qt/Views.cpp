@@ -1,5 +1,7 @@
 #include "ui/qt/Views.h"
 
+#include "ui/qt/Language.h"
+
 namespace ui::qt {
 
 DialogWidget::DialogWidget(ui::Runtime& rt, ui::Form& form, QWidget* parent)
@@ -46,7 +48,8 @@ void DialogView::hideView() {
 }
 
 void DialogView::refresh() {
-    if (w_->windowTitle() != form_.caption) w_->setWindowTitle(form_.caption);
+    const QString title = shown(form_.caption);
+    if (w_->windowTitle() != title) w_->setWindowTitle(title);
     bind.refresh();
 }
 
@@ -108,7 +111,8 @@ void MdiView::hideView() {
 
 void MdiView::refresh() {
     if (!sub_) return;
-    if (sub_->windowTitle() != form_.caption) sub_->setWindowTitle(form_.caption);
+    const QString title = shown(form_.caption);
+    if (sub_->windowTitle() != title) sub_->setWindowTitle(title);
     bind.refresh();
 }
 

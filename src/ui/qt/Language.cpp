@@ -1,0 +1,150 @@
+#include "ui/qt/Language.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHash>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <cctype>
+
+namespace ui::qt {
+
+namespace {
+
+constexpr char kContext[] = "rumie";
+
+Language current = Language::Japanese;
+QTranslator* game = nullptr;
+QTranslator* toolkit = nullptr;
+QHash<QString, QString> cache;
+
+// The language of one locale name: "en_GB.UTF-8", "en.UTF-8" and "en" are
+// English.
+Language languageOf(const QByteArray& locale) {
+    qsizetype end = 0;
+    while (end < locale.size() && std::isalpha(static_cast<unsigned char>(locale[end]))) ++end;
+    return locale.left(end) == "en" ? Language::English : Language::Japanese;
+}
+
+QString look(const QString& source, const char* which = nullptr) {
+    const QByteArray key = source.toUtf8();
+    QString t = QCoreApplication::translate(kContext, key.constData(), which);
+    if (which && t == source) t = QCoreApplication::translate(kContext, key.constData());
+    // A lone zero-width space in the file is a word English leaves out
+    // ("です"): an empty translation would mean "not translated" to Qt.
+    return t == QStringLiteral("\u200B") ? QString() : t;
+}
+
+bool hasJapanese(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x3000) return true;
+    return false;
+}
+
+QString translate(const QString& text, const char* which) {
+    const QString whole = look(text, which);
+    if (whole != text) return whole;
+    // Numbers in the words: each becomes %1, %2… in the looked-up text.
+    static const QRegularExpression number(QStringLiteral(R"(\d+(?:\.\d+)?)"));
+    QStringList numbers;
+    QString pattern;
+    qsizetype from = 0;
+    for (auto it = number.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        numbers << m.captured();
+        pattern += text.mid(from, m.capturedStart() - from) + u'%' + QString::number(numbers.size());
+        from = m.capturedEnd();
+    }
+    if (!numbers.isEmpty()) {
+        pattern += text.mid(from);
+        QString t = look(pattern);
+        if (t != pattern) {
+            for (qsizetype i = numbers.size(); i >= 1; --i)
+                t.replace(u'%' + QString::number(i), numbers[i - 1]);
+            return t;
+        }
+    }
+    // The president's name (or the clear code) before or after the words.
+    for (qsizetype k = 1; k < text.size(); ++k) {
+        const QString after = QStringLiteral("%0") + text.mid(k);
+        QString t = look(after);
+        if (t != after) return t.replace(QStringLiteral("%0"), text.left(k));
+        const QString before = text.left(text.size() - k) + QStringLiteral("%0");
+        t = look(before);
+        if (t != before) return t.replace(QStringLiteral("%0"), text.right(k));
+    }
+    return text;
+}
+
+}  // namespace
+
+Language languageFromEnvironment(const std::function<QByteArray(const char*)>& env) {
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = env(name);
+        if (value.isEmpty()) continue;
+        // LANGUAGE is a list, "en_GB:ja"; its first entry leads.
+        return languageOf(value.split(':').first());
+    }
+    return Language::Japanese;
+}
+
+std::optional<Language> chooseLanguage(const QString& asked, const std::function<QByteArray(const char*)>& env) {
+    if (asked.isNull()) return languageFromEnvironment(env);
+    if (asked == u"en") return Language::English;
+    if (asked == u"ja") return Language::Japanese;
+    return std::nullopt;
+}
+
+void useLanguage(QCoreApplication& app, Language language) {
+    cache.clear();
+    current = language;
+    if (!game) game = new QTranslator(&app);
+    if (!toolkit) toolkit = new QTranslator(&app);
+    QCoreApplication::removeTranslator(game);
+    QCoreApplication::removeTranslator(toolkit);
+    if (language == Language::English) {
+        // Qt's own texts are English already.
+        if (game->load(QStringLiteral(":/i18n/rumie_en.qm"))) QCoreApplication::installTranslator(game);
+        return;
+    }
+    if (toolkit->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(toolkit);
+}
+
+Language language() { return current; }
+
+QString shown(const QString& text, const char* which) {
+    // The Japanese game shows its own words; numbers and Latin text are
+    // the same in every language.
+    if (current == Language::Japanese || !hasJapanese(text)) return text;
+    const QString key = which ? text + u'\x1f' + QLatin1String(which) : text;
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd()) return *it;
+    const QString t = translate(text, which);
+    if (cache.size() > 4096) cache.clear();  // names typed and retyped cannot grow it for ever
+    cache.insert(key, t);
+    return t;
+}
+
+QStringList shown(const QStringList& texts) {
+    QStringList out;
+    out.reserve(texts.size());
+    for (const QString& t : texts) out << shown(t);
+    return out;
+}
+
+QString inPlayersLanguage(const QString& path) {
+    if (current != Language::English || path.isEmpty()) return path;
+    const QFileInfo file(path);
+    const QString english = file.path() + u'/' + file.completeBaseName() + QStringLiteral(".en.") + file.suffix();
+    return QFileInfo(english).isFile() ? english : path;
+}
+
+bool unitsBeforeNumbers() {
+    return QCoreApplication::translate(kContext, "UNIT_ORDER") == QStringLiteral("before");
+}
+
+}  // namespace ui::qt

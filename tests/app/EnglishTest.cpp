@@ -1,0 +1,415 @@
+// The game in English: the language the desktop asks for, every window in
+// English words that fit their widgets, and rules and saves that cannot tell
+// which language the player reads.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDirIterator>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSlider>
+#include <QStyleOptionButton>
+#include <QTextBrowser>
+#include <map>
+
+#include "ViewFactory.h"
+#include "building/Choic.h"
+#include "building/Choiwin.h"
+#include "building/Kakudai.h"
+#include "building/Kivora.h"
+#include "finance/Bank.h"
+#include "finance/Houkoku.h"
+#include "settings/SetS.h"
+#include "shell/Main.h"
+#include "shell/Namer.h"
+#include "shell/Start.h"
+#include "support/ViewSupport.h"
+#include "town/Game.h"
+#include "ui/qt/Language.h"
+
+using ui::qt::Language;
+
+TEST(LanguageChoice, TheDesktopsFirstLanguageUnlessTheCommandLineNamesOne) {
+    struct Row {
+        std::map<QByteArray, QByteArray> env;
+        QString asked;  // --lang, null when not given
+        std::optional<Language> expected;
+    };
+    const Language en = Language::English, ja = Language::Japanese;
+    const Row rows[] = {
+        {{{"LANG", "en_US.UTF-8"}}, {}, en},
+        {{{"LANG", "en_GB.UTF-8"}}, {}, en},
+        {{{"LANG", "en"}}, {}, en},
+        {{{"LANG", "en.UTF-8"}}, {}, en},
+        {{{"LANG", "en@euro"}}, {}, en},
+        {{{"LANG", "eng"}}, {}, ja},  // no such locale: not English
+        {{{"LANG", "ja_JP.UTF-8"}}, {}, ja},
+        {{{"LANG", "C"}}, {}, ja},
+        {{{"LANG", "C.UTF-8"}}, {}, ja},
+        {{{"LANG", "POSIX"}}, {}, ja},
+        {{{"LANG", "de_DE.UTF-8"}}, {}, ja},
+        {{{"LANG", "eo"}}, {}, ja},  // "e…" but not English
+        {{}, {}, ja},                // nothing set
+        // The first one set leads: LANGUAGE, LC_ALL, LC_MESSAGES, LANG.
+        {{{"LANGUAGE", "en_GB:ja"}, {"LANG", "ja_JP.UTF-8"}}, {}, en},
+        {{{"LANGUAGE", "ja:en"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
+        {{{"LANGUAGE", ""}, {"LC_ALL", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en},
+        {{{"LC_ALL", "C"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
+        {{{"LC_MESSAGES", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en},
+        {{{"LC_MESSAGES", "ja_JP.UTF-8"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
+        // --lang overrides, and takes only its two words.
+        {{{"LANG", "ja_JP.UTF-8"}}, QStringLiteral("en"), en},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("ja"), ja},
+        {{{"LANG", "C"}}, QStringLiteral("en"), en},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("de"), std::nullopt},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral(""), std::nullopt},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("EN"), std::nullopt},
+    };
+    for (const Row& row : rows) {
+        const auto env = [&row](const char* name) {
+            auto it = row.env.find(QByteArray(name));
+            return it == row.env.end() ? QByteArray() : it->second;
+        };
+        EXPECT_EQ(ui::qt::chooseLanguage(row.asked, env), row.expected)
+            << (row.env.empty() ? std::string("(nothing)") : row.env.begin()->second.toStdString()) << " --lang "
+            << row.asked.toStdString();
+    }
+}
+
+namespace {
+
+// Kana, kanji, Japanese punctuation and full-width forms.
+bool hasJapanese(const QString& text) {
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xFF00 && u <= 0xFFEF))
+            return true;
+    }
+    return false;
+}
+
+// Puts a language in place for one test and the game's own back after it.
+struct Speaking {
+    explicit Speaking(Language l) { ui::qt::useLanguage(*qApp, l); }
+    ~Speaking() { ui::qt::useLanguage(*qApp, Language::Japanese); }
+};
+
+// The real views over a folder of the test's own; modal windows are looked
+// at while they are up, then closed or answered by the script.
+class PlayerSeams : public FolderSeams {
+public:
+    Program* prog = nullptr;
+    std::map<QString, std::function<void(ui::Form&)>> hands;  // by window name, once
+    std::function<void(QWidget*)> look;                       // every window the game shows
+    QStringList prompts;                                      // as the player reads them
+    QString opening;                                          // the window being looked at
+    std::vector<QStringList> reports;
+
+    ui::Answer ask(const ui::Prompt& p) override {
+        prompts << ui::qt::shown(p.text) << ui::qt::shown(p.title);
+        return p.buttons == ui::Prompt::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
+    }
+    int wallSecond() override { return 30; }
+    void endNow() override {}
+    void runModal(ui::Form& form, ui::View* view) override {
+        const QString name = QString::fromUtf8(form.name());
+        if (view) view->showView();  // up, as its own loop would show it
+        opening = name;
+        if (look) look(topLevel(name));
+        if (name == u"Houkoku") {
+            finance::Houkoku& h = prog->houkoku();
+            reports.push_back({h.Syunyu.text(), h.Keihi.text(), h.Izi.text(), h.Other.text(), h.Gou.text(),
+                               h.An.text()});
+        }
+        auto it = hands.find(name);
+        if (it != hands.end()) {
+            auto f = std::move(it->second);
+            hands.erase(it);
+            f(form);
+        } else if (name == u"Houkoku") {
+            prog->houkoku().frame1Click();
+        } else {
+            form.closeBox();
+        }
+    }
+};
+
+// One game through the real windows: a president, tenants, a loan, a few
+// months; what the player saw is left to `look`.
+struct Game {
+    PlayerSeams seams;
+    Program p{seams};
+    Game() {
+        seams.prog = &p;
+        seams.copyPictures();
+        for (const char* f : {"oku", "robey", "mu", "hotel", "restaurant", "office"})
+            QFile::copy(QStringLiteral(RUMIE_BIN_DIR "/%1.en.bmp").arg(QLatin1String(f)),
+                        seams.dir.filePath(QStringLiteral("%1.en.bmp").arg(QLatin1String(f))));
+        for (const char* page : {"Help.html", "Help.en.html"})
+            QFile::copy(QStringLiteral(RUMIE_BIN_DIR "/") + QLatin1String(page), seams.dir.filePath(QLatin1String(page)));
+        app::wire(seams, p);
+    }
+    ~Game() {
+        if (p.main.view()) p.main.view()->hideView();
+    }
+    void act(const std::function<void()>& f) { p.dispatch(f); }
+    void newGame() {
+        p.startUp();
+        seams.opening = QStringLiteral("Start");
+        if (seams.look) seams.look(topLevel(QStringLiteral("Start")));
+        act([&] { p.start().command1Click(); });
+        seams.hands[QStringLiteral("Namer")] = [this](ui::Form&) {
+            p.namer().command1Click();  // no name yet: the player is told
+            p.namer().Text1 = QStringLiteral("😀");
+            p.namer().command1Click();  // a name the save cannot hold
+            if (seams.look) seams.look(topLevel(QStringLiteral("Namer")));
+            p.namer().Text1 = QStringLiteral("山田");
+            p.namer().command1Click();
+        };
+        act([&] { p.main().fstaClick(); });
+    }
+    void placeTenant(int floor, int row) {
+        act([&] { p.kivora().label1Click((floor - 1) / 10); });
+        act([&] { p.kivora().label2Click((floor - 1) % 10); });
+        seams.hands[QStringLiteral("Choic")] = [this, row](ui::Form&) {
+            p.choic().Na.selected = row;
+            p.choic().naClick();
+            if (seams.look) seams.look(topLevel(QStringLiteral("Choic")));
+            p.choic().command1Click();
+        };
+        act([&] { p.choiwin().追加Click(); });
+    }
+    void months(int n) {
+        for (size_t want = seams.reports.size() + size_t(n), i = 0; seams.reports.size() < want && i < 5000; ++i)
+            act([&] { p.kivora().Timer1.fire(); });
+    }
+    QByteArray save() {
+        act([&] { p.main().command3Click(); });
+        QFile f(seams.dir.filePath(QStringLiteral("Kivora.teskdata")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // The same moves in either language.
+    void play() {
+        newGame();
+        act([&] { p.kivora().gotFocus(); });
+        placeTenant(2, 0);
+        placeTenant(3, 1);
+        placeTenant(4, 2);
+        seams.hands[QStringLiteral("Bank")] = [this](ui::Form&) {
+            p.bank().windowClick(1);
+            if (seams.look) seams.look(topLevel(QStringLiteral("Bank")));
+            p.bank().command6Click();
+        };
+        act([&] { p.main().command8Click(); });
+        months(3);
+        seams.hands[QStringLiteral("Kakudai")] = [this](ui::Form&) {
+            p.kakudai().command1Click();
+            p.kakudai().command3Click();
+        };
+        act([&] { p.main().command9Click(); });
+        months(14);
+    }
+};
+
+// What the player sees of one window: every shown text in English (the
+// president's name aside) and whole in its widget.
+void lookAt(QWidget* window, QStringList& faults) {
+    if (!window) return;
+    for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const auto where = [window](const QObject* w) {
+        return window->objectName() + u'/' + (w ? w->objectName() : QString());
+    };
+    const auto words = [&](const QObject* w, QString text) {
+        text.remove(QStringLiteral("山田"));
+        if (hasJapanese(text)) faults << where(w) + QStringLiteral(" shows \"") + text + u'"';
+    };
+    const auto fits = [&](const QObject* w, int need, int room, const QString& text) {
+        if (need > room)
+            faults << where(w) + QStringLiteral(" cuts \"%1\" (%2 > %3 px)").arg(text).arg(need).arg(room);
+    };
+    words(window, window->windowTitle());
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window)) continue;
+        const QFontMetrics fm = w->fontMetrics();
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            words(l, l->text());
+            if (!l->wordWrap() && !l->text().isEmpty()) {
+                fits(l, fm.horizontalAdvance(l->text()), l->contentsRect().width(), l->text());
+                fits(l, fm.height(), l->contentsRect().height(), l->text());
+            }
+        } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+            words(b, b->text());
+            QStyleOptionButton opt;
+            opt.initFrom(b);
+            opt.text = b->text();
+            const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+            fits(b, fm.horizontalAdvance(QString(b->text()).remove(u'&')), room.width(), b->text());
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            words(g, g->title());
+            fits(g, fm.horizontalAdvance(g->title()) + 16, g->width(), g->title());
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            for (int i = 0; i < list->count(); ++i) {
+                words(list, list->item(i)->text());
+                fits(list, list->visualItemRect(list->item(i)).left() +
+                               QFontMetrics(list->font()).horizontalAdvance(list->item(i)->text()),
+                     list->viewport()->width(), list->item(i)->text());
+            }
+        } else if (auto* s = qobject_cast<QSlider*>(w)) {
+            words(s, s->toolTip());
+        } else if (auto* t = qobject_cast<QTextBrowser*>(w)) {
+            if (t->toPlainText().size() < 1000) faults << where(t) + QStringLiteral(" shows no help page");
+            words(t, t->toPlainText());
+        } else if (auto* m = qobject_cast<QMenuBar*>(w)) {
+            for (QAction* a : m->actions()) {
+                words(m, a->text());
+                if (a->menu())
+                    for (QAction* item : a->menu()->actions()) words(item, item->text());
+            }
+        }
+        if (!w->toolTip().isEmpty()) words(w, w->toolTip());
+    }
+}
+
+}  // namespace
+
+// Every window a game opens, in English: the title, the name, the frame with
+// its menus and panes, the floors, the tenant choice, the bank, the report,
+// the extension, the speed, the lists, the help page and the version screen.
+TEST(English, EveryWindowShowsEnglishThatFits) {
+    Speaking english(Language::English);
+    Game g;
+    QStringList faults;
+    QSet<QString> seen;
+    const auto look = [&](QWidget* w) {
+        ASSERT_NE(w, nullptr) << g.seams.opening.toStdString();
+        seen << w->objectName();
+        lookAt(w, faults);
+    };
+    g.seams.look = look;
+    g.play();
+    QWidget* frame = topLevel(QStringLiteral("Main"));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("President 山田 - running"));
+    look(frame);
+    for (auto [name, open] : std::initializer_list<std::pair<const char*, std::function<void()>>>{
+             {"SetS", [&] { g.p.main().command7Click(); }},
+             {"Kakudai", [&] { g.p.main().command9Click(); }},
+             {"Bank", [&] { g.p.main().command8Click(); }},
+             {"Shisetu", [&] { g.p.game().label10Click(); }},
+             {"Start", [&] { g.p.main().fverClick(); }}}) {
+        g.act(open);
+        EXPECT_TRUE(g.seams.hands.empty()) << name;
+    }
+    g.act([&] { g.p.game().label9Click(); });
+    look(topLevel(QStringLiteral("Kaisyamei")));
+    g.act([&] { g.p.main().fhelpClick(); });  // looked at while it is up
+    g.act([&] { g.p.main().command4Click(); });  // paused
+    look(frame);
+    EXPECT_EQ(seen.size(), 11) << QStringList(seen.values()).join(u' ').toStdString();
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+    // Every message the game gave, the loans' and the name's too.
+    QStringList japanese;
+    for (const QString& t : g.seams.prompts)
+        if (hasJapanese(QString(t).remove(QStringLiteral("山田")))) japanese << t;
+    EXPECT_TRUE(japanese.isEmpty()) << japanese.join(u'\n').toStdString();
+    EXPECT_GT(g.seams.prompts.size(), 6);
+}
+
+// The rules and the save cannot tell the languages apart: the same moves give
+// the same reports and the same file, and an English save comes back whole in
+// the Japanese game.
+TEST(English, ASeededGameGivesTheSameReportsAndSaveInBothLanguages) {
+    std::vector<QStringList> reports[2];
+    QByteArray saves[2];
+    for (int i = 0; i < 2; ++i) {
+        Speaking speaking(i == 0 ? Language::Japanese : Language::English);
+        Game g;
+        g.play();
+        reports[i] = g.seams.reports;
+        saves[i] = g.save();
+    }
+    EXPECT_GE(reports[0].size(), 15u);
+    EXPECT_EQ(reports[0], reports[1]);
+    ASSERT_FALSE(saves[0].isEmpty());
+    EXPECT_EQ(saves[0], saves[1]);
+
+    // The English save loaded and saved again in either language: the same
+    // file both ways.
+    QByteArray again[2];
+    for (int i = 0; i < 2; ++i) {
+        Speaking speaking(i == 0 ? Language::Japanese : Language::English);
+        Game g;
+        g.newGame();
+        QFile f(g.seams.dir.filePath(QStringLiteral("Kivora.teskdata")));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(saves[1]);
+        f.close();
+        g.act([&] { g.p.main().command6Click(); });
+        again[i] = g.save();
+    }
+    EXPECT_FALSE(again[0].isEmpty());
+    EXPECT_EQ(again[0], again[1]);
+}
+
+// Every message the game can give, found where the game gives it: a
+// message added without its English fails here even when no test reaches it.
+TEST(English, EveryMessageInTheSourcesHasItsEnglish) {
+    Speaking english(Language::English);
+    // The text of an ask(…) or of the question it asks, with numbers for
+    // its %1… and a clear code for what is added to it.
+    const QRegularExpression message(QStringLiteral(
+        R"re((?:ask\(|question = )\s*QStringLiteral\("([^"]+)"\)\s*(\+)?)re"));
+    int found = 0;
+    QStringList untranslated;
+    QDirIterator files(QStringLiteral(RUMIE_TEST_DATA "/../src"), {QStringLiteral("*.cpp")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile f(files.next());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QString code = QString::fromUtf8(f.readAll());
+        for (auto it = message.globalMatch(code); it.hasNext();) {
+            const auto m = it.next();
+            QString text = m.captured(1);
+            for (int i = 1; i <= 3; ++i) text.replace(u'%' + QString::number(i), QString::number(i + 1));
+            if (!m.captured(2).isEmpty()) text += QStringLiteral("1A2B3");
+            ++found;
+            if (hasJapanese(ui::qt::shown(text))) untranslated << text;
+        }
+    }
+    EXPECT_GE(found, 17);
+    EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(u'\n').toStdString();
+}
+
+// Message boxes carry Qt's own English buttons and the game's English words.
+TEST(English, MessageBoxesAreEnglish) {
+    Speaking english(Language::English);
+    ui::qt::QtSeams seams;
+    QString text, yes, title;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        title = box->windowTitle();
+        yes = box->button(QMessageBox::Yes)->text();
+        box->button(QMessageBox::No)->click();
+    });
+    ui::Prompt prompt;
+    prompt.text = QStringLiteral("窓口3の融資返済です");
+    prompt.buttons = ui::Prompt::Buttons::YesNo;
+    const ui::Answer a = seams.ask(prompt);
+    EXPECT_EQ(a, ui::Answer::No);
+    EXPECT_EQ(text, QStringLiteral("The loan from bank window 3 is repaid."));
+    EXPECT_EQ(title, QStringLiteral("Rumie"));
+    EXPECT_EQ(QString(yes).remove(u'&'), QStringLiteral("Yes"));
+}

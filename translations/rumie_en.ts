@@ -1,0 +1,560 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="ja_JP">
+<context>
+    <name>rumie</name>
+    <message>
+        <source>UNIT_ORDER</source>
+        <extracomment>Whether a unit's word stands before its number ("Floor 12") or after it ("12階").</extracomment>
+        <translation>before</translation>
+    </message>
+    <message>
+        <source>ルーミエ</source>
+        <extracomment>The game's name.</extracomment>
+        <translation>Rumie</translation>
+    </message>
+    <message>
+        <source>%0社長 - 行動中</source>
+        <extracomment>The frame's title; %0 is the name the player typed.</extracomment>
+        <translation>President %0 - running</translation>
+    </message>
+    <message>
+        <source>%0社長 - 停止中</source>
+        <translation>President %0 - paused</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <extracomment>The tool row.</extracomment>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>ロード</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <extracomment>Opens the speed setting.</extracomment>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <extracomment>Opens the window that adds floors.</extracomment>
+        <translation>Build up</translation>
+    </message>
+    <message>
+        <source>銀行</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>円</source>
+        <extracomment>The money display: the digits, then this.</extracomment>
+        <translation>yen</translation>
+    </message>
+    <message>
+        <source>,000,000円</source>
+        <translation>,000,000 yen</translation>
+    </message>
+    <message>
+        <source>,999,999円</source>
+        <translation>,999,999 yen</translation>
+    </message>
+    <message>
+        <source>0円</source>
+        <translation>0 yen</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <extracomment>The menus.</extracomment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>始める</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>続きから</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>セーブして終わる</source>
+        <translation>Save and quit</translation>
+    </message>
+    <message>
+        <source>環境設定</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>情報</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>ビルの詳細</source>
+        <translation>Building details</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>バージョン</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>終了しますか？</source>
+        <extracomment>Messages.</extracomment>
+        <translation>Quit the game?</translation>
+    </message>
+    <message>
+        <source>これ以上拡大できません</source>
+        <translation>The building cannot have more floors.</translation>
+    </message>
+    <message>
+        <source>保存して終了しますか</source>
+        <translation>Save the game and quit?</translation>
+    </message>
+    <message>
+        <source>保存できませんでした</source>
+        <translation>The game could not be saved.</translation>
+    </message>
+    <message>
+        <source>保存終了</source>
+        <translation>The game is saved.</translation>
+    </message>
+    <message>
+        <source>セーブデータを読み込めませんでした</source>
+        <translation>The saved game could not be read.</translation>
+    </message>
+    <message>
+        <source>速度変更</source>
+        <translation>Change the speed</translation>
+    </message>
+    <message>
+        <source>～ビル経営させて町を発展させよう！</source>
+        <extracomment>The title screen.</extracomment>
+        <translation>~ Run a building and make the town grow! ~</translation>
+    </message>
+    <message>
+        <source>テスクゲーム会社</source>
+        <translation>Tesk Games</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>お名前は？</source>
+        <extracomment>The name window.</extracomment>
+        <translation>Your name, President?</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>名前を入れてください</source>
+        <translation>Please enter your name.</translation>
+    </message>
+    <message>
+        <source>名前に使えない文字が含まれています</source>
+        <extracomment>The name must be writable in the save's Japanese code page.</extracomment>
+        <translation>Your name has a character the save file cannot hold. Use letters, digits or Japanese.</translation>
+    </message>
+    <message>
+        <source>ルーミエ - 詳細</source>
+        <extracomment>The building window.</extracomment>
+        <translation>Rumie - Building</translation>
+    </message>
+    <message>
+        <source>右側を選んでください</source>
+        <translation>Choose a block</translation>
+    </message>
+    <message>
+        <source>%1～%2階</source>
+        <translation>Floors %1–%2</translation>
+    </message>
+    <message>
+        <source>%1階</source>
+        <translation>Floor %1</translation>
+    </message>
+    <message>
+        <source>屋上</source>
+        <translation>Rooftop</translation>
+    </message>
+    <message>
+        <source>年目</source>
+        <extracomment>The date line: Year 1 Month 4 Week 1.</extracomment>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>月</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>週</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>階数ごと</source>
+        <extracomment>The floor browser.</extracomment>
+        <translation>Floor by floor</translation>
+    </message>
+    <message>
+        <source>階</source>
+        <extracomment>Before the floor's number.</extracomment>
+        <translation>Floor</translation>
+    </message>
+    <message>
+        <source>階</source>
+        <comment>Label2</comment>
+        <extracomment>After the number of floors the building will have.</extracomment>
+        <translation>floors</translation>
+    </message>
+    <message>
+        <source>階</source>
+        <comment>Unit_8</comment>
+        <extracomment>After the building's floor count.</extracomment>
+        <translation>floors</translation>
+    </message>
+    <message>
+        <source>です</source>
+        <extracomment>Nothing in English.</extracomment>
+        <translation>​</translation>
+    </message>
+    <message>
+        <source>業者を入れる</source>
+        <translation>Bring in a tenant</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>右から選んで下さい</source>
+        <translation>Choose from the list</translation>
+    </message>
+    <message>
+        <source>会社設定</source>
+        <extracomment>The tenant choice.</extracomment>
+        <translation>Choose a tenant</translation>
+    </message>
+    <message>
+        <source>ホテル</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>レストラン</source>
+        <translation>Restaurant</translation>
+    </message>
+    <message>
+        <source>会社</source>
+        <translation>Company</translation>
+    </message>
+    <message>
+        <source>億円かかリます</source>
+        <extracomment>After the price.</extracomment>
+        <translation>× ¥100M</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>本当にいいですか？</source>
+        <translation>Are you sure?</translation>
+    </message>
+    <message>
+        <source>すでに会社が入っていますが変えますか？</source>
+        <translation>This floor already has a tenant. Replace it?</translation>
+    </message>
+    <message>
+        <source>会社の拡大</source>
+        <extracomment>The window that adds floors.</extracomment>
+        <translation>Build up</translation>
+    </message>
+    <message>
+        <source>何回建てにしますか？</source>
+        <translation>How many floors in all?</translation>
+    </message>
+    <message>
+        <source>費用は</source>
+        <translation>The cost is</translation>
+    </message>
+    <message>
+        <source>億円です</source>
+        <translation>× ¥100M</translation>
+    </message>
+    <message>
+        <source>銀行　-　期限は守りましょう</source>
+        <extracomment>The bank.</extracomment>
+        <translation>Bank - Keep to the due dates</translation>
+    </message>
+    <message>
+        <source>銀行で融資を受けましょう</source>
+        <translation>Take out a loan at the bank</translation>
+    </message>
+    <message>
+        <source>状態</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>窓口%1</source>
+        <extracomment>A bank window.</extracomment>
+        <translation>Window %1</translation>
+    </message>
+    <message>
+        <source>借りれます</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>借りています</source>
+        <translation>On loan</translation>
+    </message>
+    <message>
+        <source>返済は%1年の%2月です</source>
+        <translation>Repay in year %1, month %2</translation>
+    </message>
+    <message>
+        <source>これ以上先の返済期限では融資できません</source>
+        <translation>The bank cannot lend with a due date that far ahead.</translation>
+    </message>
+    <message>
+        <source>融資%1億円受けますか？返済は%2年後に%3億円です</source>
+        <translation>Borrow %1 × ¥100M? In %2 years you repay %3 × ¥100M.</translation>
+    </message>
+    <message>
+        <source>窓口%1の融資返済です</source>
+        <translation>The loan from bank window %1 is repaid.</translation>
+    </message>
+    <message>
+        <source>ゲームオーバー。所持金が0になりました…。</source>
+        <translation>Game over. Your money has run out…</translation>
+    </message>
+    <message>
+        <source>報告書</source>
+        <extracomment>The monthly report.</extracomment>
+        <translation>Monthly report</translation>
+    </message>
+    <message>
+        <source>今月の結果報告</source>
+        <translation>This month's results</translation>
+    </message>
+    <message>
+        <source>残金</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>会社収入</source>
+        <translation>Rent</translation>
+    </message>
+    <message>
+        <source>従業員給与</source>
+        <translation>Wages</translation>
+    </message>
+    <message>
+        <source>ビル維持費</source>
+        <translation>Upkeep</translation>
+    </message>
+    <message>
+        <source>増築費用</source>
+        <translation>Construction</translation>
+    </message>
+    <message>
+        <source>合計</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>※従業員　　　　×30万</source>
+        <translation>* employees × ¥300k</translation>
+    </message>
+    <message>
+        <source>※階数　　　　　×100万</source>
+        <translation>* floors × ¥1M</translation>
+    </message>
+    <message>
+        <source>万円</source>
+        <translation>× ¥10k</translation>
+    </message>
+    <message>
+        <source>マンションが建ちました</source>
+        <translation>An apartment block has gone up in town.</translation>
+    </message>
+    <message>
+        <source>他社のビルが建ちました</source>
+        <translation>Another company's building has gone up in town.</translation>
+    </message>
+    <message>
+        <source>速度設定</source>
+        <extracomment>The speed setting.</extracomment>
+        <translation>Game speed</translation>
+    </message>
+    <message>
+        <source>遅い</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>速い</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>現在の速度は</source>
+        <translation>One week passes every</translation>
+    </message>
+    <message>
+        <source>秒で1週進みます</source>
+        <translation>seconds</translation>
+    </message>
+    <message>
+        <source>街&amp;ビル</source>
+        <extracomment>The information panel.</extracomment>
+        <translation>Town &amp; Building</translation>
+    </message>
+    <message>
+        <source>街情報</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>ビル情報</source>
+        <translation>Building</translation>
+    </message>
+    <message>
+        <source>街人口</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>発展度</source>
+        <translation>Town grade</translation>
+    </message>
+    <message>
+        <source>住宅</source>
+        <translation>Houses</translation>
+    </message>
+    <message>
+        <source>マンション</source>
+        <translation>Apartments</translation>
+    </message>
+    <message>
+        <source>工場</source>
+        <translation>Factories</translation>
+    </message>
+    <message>
+        <source>畑</source>
+        <translation>Farms</translation>
+    </message>
+    <message>
+        <source>畑</source>
+        <comment>Unit_5</comment>
+        <extracomment>After the count of farms.</extracomment>
+        <translation>fields</translation>
+    </message>
+    <message>
+        <source>ビル数</source>
+        <translation>Buildings</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>階数</source>
+        <translation>Floors</translation>
+    </message>
+    <message>
+        <source>従業員数</source>
+        <translation>Employees</translation>
+    </message>
+    <message>
+        <source>会社数</source>
+        <translation>Companies</translation>
+    </message>
+    <message>
+        <source>評価</source>
+        <translation>Building rank</translation>
+    </message>
+    <message>
+        <source>人</source>
+        <translation>people</translation>
+    </message>
+    <message>
+        <source>戸</source>
+        <translation>homes</translation>
+    </message>
+    <message>
+        <source>施設</source>
+        <comment>Unit_3</comment>
+        <extracomment>After the count of apartment blocks.</extracomment>
+        <translation>blocks</translation>
+    </message>
+    <message>
+        <source>場</source>
+        <translation>sites</translation>
+    </message>
+    <message>
+        <source>塔</source>
+        <translation>towers</translation>
+    </message>
+    <message>
+        <source>詳細</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>村</source>
+        <extracomment>Town grades.</extracomment>
+        <translation>Village</translation>
+    </message>
+    <message>
+        <source>町</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>街</source>
+        <translation>Large town</translation>
+    </message>
+    <message>
+        <source>地方都市</source>
+        <translation>Regional city</translation>
+    </message>
+    <message>
+        <source>都市</source>
+        <translation>City</translation>
+    </message>
+    <message>
+        <source>県庁</source>
+        <translation>Prefectural capital</translation>
+    </message>
+    <message>
+        <source>首都</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>施設</source>
+        <extracomment>The facilities list's title.</extracomment>
+        <translation>Facilities</translation>
+    </message>
+    <message>
+        <source>社</source>
+        <extracomment>After a count of tenants.</extracomment>
+        <translation>tenants</translation>
+    </message>
+    <message>
+        <source>ゲームクリア!パスは%0</source>
+        <extracomment>%0 is the clear code.</extracomment>
+        <translation>You won! Your clear code is %0</translation>
+    </message>
+    <message>
+        <source>ゲームのクリア</source>
+        <translation>Game cleared</translation>
+    </message>
+</context>
+</TS>
