@@ -3,7 +3,7 @@
 # Sourced by ./play and ./test; installs only what is missing.
 set -euo pipefail
 
-RUMIE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
+RUMIE_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
                 libbenchmark-dev xvfb xauth x11-utils fonts-noto-cjk
                 desktop-file-utils appstream)
 

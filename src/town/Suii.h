@@ -18,7 +18,6 @@ public:
     ui::Label People{QStringLiteral("人口（人）")};
     ui::Label Staff{QStringLiteral("従業員（人）")};
     ui::Label Floors{QStringLiteral("階数（階）")};
-    ui::Label Grade{QStringLiteral("発展度")};
     // Column captions of the table, left to right.
     std::array<ui::Label, 6> Column;
 
