@@ -245,6 +245,19 @@ TEST_F(SaveLoadTest, AFolderInThePlaceOfTheFileFailsTheSave) {
     EXPECT_TRUE(QFileInfo(saveFile()).isDir());
 }
 
+// The history is no part of the save: one that cannot be written leaves what
+// was there and the save goes through.
+TEST_F(SaveLoadTest, AHistoryThatCannotBeWrittenStopsNoSave) {
+    startGame();
+    ASSERT_TRUE(QDir(seams.folder.path()).mkdir(QStringLiteral("Kivora.suii")));
+    seams.expect(kAsk, Answer::Yes);
+    seams.expect(kSaved);
+    act([&] { prog.main().command3Click(); });
+    EXPECT_TRUE(seams.endedNow);
+    EXPECT_EQ(readFile(saveFile()), golden());
+    EXPECT_TRUE(QFileInfo(seams.folder.filePath(QStringLiteral("Kivora.suii"))).isDir());
+}
+
 TEST_F(SaveLoadTest, AMissingFolderFailsTheSave) {
     startGame();
     ASSERT_TRUE(seams.folder.remove());
