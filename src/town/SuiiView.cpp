@@ -184,6 +184,7 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
 }
 
 void SuiiView::refresh() {
+    if (!sub_) return;  // the frame took the window with it
     MdiView::refresh();
     // Called after every event: only a new month end or another game redraws.
     const auto& rows = f_.rows();
