@@ -21,8 +21,9 @@ QApplication& application() {
     static int argc = 1;
     static char name[] = "rumie_bench";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: after main returns Qt's own globals are gone.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 state::MonthRow month(int i) {
@@ -30,16 +31,21 @@ state::MonthRow month(int i) {
 }
 
 struct Game {
+    // First made, last gone: the windows the program leaves to be deleted later go with it.
+    struct Application {
+        Application() { application(); }
+        ~Application() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    } qt;
     ui::qt::QtSeams seams;
     Program p{seams};
     Game() {
-        application();
         app::wire(seams, p);
         p.main.show();
         std::vector<state::MonthRow> rows;
         for (int i = 0; i < kMonths; ++i) rows.push_back(month(i));
         p.history.reset(rows);
     }
+
     // The window as the screen shows it.
     void draw() {
         auto* frame = static_cast<shell::MainView*>(p.main.view())->widget();
