@@ -18,6 +18,7 @@
 #include "town/GameView.h"
 #include "town/KaisyameiView.h"
 #include "town/ShisetuView.h"
+#include "town/SuiiView.h"
 #include "ui/qt/QtSeams.h"
 
 namespace app {
@@ -41,6 +42,7 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
     if (name == "Help1") return std::make_unique<settings::Help1View>(p, owner);
     if (name == "Shisetu") return std::make_unique<town::ShisetuView>(p, owner);
     if (name == "Kaisyamei") return std::make_unique<town::KaisyameiView>(p, owner);
+    if (name == "Suii") return std::make_unique<town::SuiiView>(p, area);
     return nullptr;
 }
 

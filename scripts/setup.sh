@@ -4,7 +4,7 @@
 set -euo pipefail
 
 # To build and run the game.
-RUMIE_PLAY_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl-dev fonts-noto-cjk)
+RUMIE_PLAY_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl-dev fonts-noto-cjk)
 # Besides, to build and run the tests and benchmarks and to check the
 # installed desktop files.
 RUMIE_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils

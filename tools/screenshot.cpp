@@ -2,7 +2,7 @@
 //   rumie_screenshot OUT.png [WINDOW]
 // WINDOW is "frame" (the default: a game in progress) or the name of a
 // dialog to picture while it is open (Bank, Choic, Help1, Houkoku, Kakudai, Kaisyamei, Namer,
-// SetS, Shisetu).
+// SetS, Shisetu), or Suii for the history window over three years of play.
 // Used to make the README's screenshots and to look at windows by eye; the
 // language is the environment's, as for the game (LANGUAGE=en for English).
 #include <QApplication>
@@ -122,8 +122,9 @@ int main(int argc, char** argv) {
         p.dispatch([&] { p.choiwin().追加Click(); });
         if (seams.shot) return 0;
     }
-    // Half a year of play, every tick through the real clock.
-    for (int i = 0; i < 101 * 4 * 6 + 150 && !p.ended(); ++i) {
+    // Half a year of play (three years for the history), every tick through the real clock.
+    const int months = window == u"Suii" ? 36 : 6;
+    for (int i = 0; i < 101 * 4 * months + 150 && !p.ended(); ++i) {
         p.dispatch([&] { k.Timer1.fire(); });
         if (seams.shot) return 0;
     }
@@ -137,6 +138,7 @@ int main(int argc, char** argv) {
     p.dispatch([&] { k.gotFocus(); });
     p.dispatch([&] { k.label1Click(0); });
     p.dispatch([&] { k.label2Click(1); });
+    if (window == u"Suii") p.dispatch([&] { p.main().fsuiiClick(); });
     QTimer::singleShot(500, [&] {
         const QString top = window == u"Kaisyamei" ? window : QStringLiteral("Main");
         for (QWidget* w : QApplication::topLevelWidgets())

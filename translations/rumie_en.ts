@@ -556,5 +556,95 @@
         <source>ゲームのクリア</source>
         <translation>Game cleared</translation>
     </message>
+    <message>
+        <source>推移</source>
+        <extracomment>The history window, in the View menu and as its title.</extracomment>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>所持金と収支</source>
+        <translation>Money and results</translation>
+    </message>
+    <message>
+        <source>人口・従業員・階数</source>
+        <translation>Population, employees, floors</translation>
+    </message>
+    <message>
+        <source>所持金（百万円）</source>
+        <translation>Money (¥M)</translation>
+    </message>
+    <message>
+        <source>合計（万円）</source>
+        <translation>Total (× ¥10k)</translation>
+    </message>
+    <message>
+        <source>人口（人）</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>従業員（人）</source>
+        <translation>Employees</translation>
+    </message>
+    <message>
+        <source>階数（階）</source>
+        <translation>Floors</translation>
+    </message>
+    <message>
+        <source>所持金</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>人口</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>従業員</source>
+        <translation>Employees</translation>
+    </message>
+    <message>
+        <source>%1年目%2月</source>
+        <extracomment>A month of the history: year, then month.</extracomment>
+        <translation>Year %1 Month %2</translation>
+    </message>
+    <message>
+        <source>%0,000,000円</source>
+        <extracomment>Money in the history table; %0 is the millions.</extracomment>
+        <translation>%0,000,000 yen</translation>
+    </message>
+    <message>
+        <source>%0人</source>
+        <extracomment>People in the history table; %0 is the number.</extracomment>
+        <translation>%0 people</translation>
+    </message>
+    <message>
+        <source>%0階</source>
+        <extracomment>Floors in the history table; %0 is the number.</extracomment>
+        <translation>%0 floors</translation>
+    </message>
+    <message>
+        <source>町～</source>
+        <extracomment>Where a town grade begins, on the population axis.</extracomment>
+        <translation>Town+</translation>
+    </message>
+    <message>
+        <source>街～</source>
+        <translation>Large town+</translation>
+    </message>
+    <message>
+        <source>地方都市～</source>
+        <translation>Regional city+</translation>
+    </message>
+    <message>
+        <source>都市～</source>
+        <translation>City+</translation>
+    </message>
+    <message>
+        <source>県庁～</source>
+        <translation>Prefectural capital+</translation>
+    </message>
+    <message>
+        <source>首都～</source>
+        <translation>Capital+</translation>
+    </message>
 </context>
 </TS>

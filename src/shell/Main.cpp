@@ -8,6 +8,7 @@
 #include "settings/SetS.h"
 #include "shell/Namer.h"
 #include "town/Game.h"
+#include "town/Suii.h"
 
 namespace shell {
 
@@ -43,6 +44,9 @@ void Main::command5Click() {
     k.We.setText(QString::number(p.state.We1));
     p.kivora.show();
 }
+
+// The history only reads what the month ends wrote: the clock runs on.
+void Main::fsuiiClick() { p.suii.show(); }
 
 // "環境設定" and "設定": the speed dialog, with the clock held while it is open.
 void Main::fsetClick() {

@@ -30,6 +30,7 @@ public:
     ui::Command Open{QStringLiteral("表示")};
     ui::Command Command1{QStringLiteral("情報"), false};
     ui::Command Command5{QStringLiteral("ビルの詳細"), false};
+    ui::Command Fsuii{QStringLiteral("推移"), false};
     ui::Command Help{QStringLiteral("ヘルプ")};
     ui::Command Fhelp{QStringLiteral("ヘルプ")};
     ui::Command Fver{QStringLiteral("バージョン")};
@@ -46,6 +47,7 @@ public:
     void command7Click() { fsetClick(); }
     void command1Click();
     void command5Click();
+    void fsuiiClick();
     void fhelpClick();
     void fverClick();
     void command9Click();

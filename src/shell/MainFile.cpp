@@ -9,6 +9,7 @@
 #include "finance/LoanRecord.h"
 #include "finance/LoanTerms.h"
 #include "shell/Main.h"
+#include "state/History.h"
 #include "state/SaveFile.h"
 #include "town/Game.h"
 
@@ -25,6 +26,11 @@ QString saveFile(const Program& p) {
     if (data.isEmpty() || (!installed && QFileInfo(p.seams.programFolder()).isWritable()))
         return p.programFile(QStringLiteral("\\Kivora.teskdata"));
     return data + QStringLiteral("/Kivora.teskdata");
+}
+
+// The history lies beside the save, wherever the save lies.
+QString historyFile(const Program& p) {
+    return QFileInfo(saveFile(p)).dir().filePath(QString::fromLatin1(state::kHistoryFile));
 }
 
 namespace {
@@ -73,7 +79,7 @@ bool writeWhole(const QString& path, const QByteArray& bytes) {
 }
 
 // The whole file, checked, before anything in the game changes.
-std::optional<state::SaveGame> readWhole(const QString& path) {
+std::optional<QByteArray> readBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray bytes;
@@ -84,7 +90,21 @@ std::optional<state::SaveGame> readWhole(const QString& path) {
         if (bytes.size() > state::kLargestSave) return std::nullopt;
     }
     if (f.error() != QFileDevice::NoError) return std::nullopt;
-    return state::readSave(bytes);
+    return bytes;
+}
+
+std::optional<state::SaveGame> readWhole(const QString& path) {
+    const std::optional<QByteArray> bytes = readBytes(path);
+    if (!bytes) return std::nullopt;
+    return state::readSave(*bytes);
+}
+
+// The history as the save was written: its own file, kept whole. A history
+// that cannot be written leaves the old one; the save stands either way.
+void writeHistory(Program& p) {
+    const std::optional<QByteArray> bytes =
+        state::writeHistory({p.state.Player.toText(), p.history.rows()});
+    if (bytes) writeWhole(historyFile(p), *bytes);
 }
 
 }  // namespace
@@ -113,6 +133,7 @@ void Main::FileWrite() {
                  ui::Prompt::Icon::Warning);
         return;
     }
+    writeHistory(prog);
     prog.ask(QStringLiteral("保存終了"));
     prog.endNow();
 }
@@ -159,6 +180,12 @@ bool Main::FileRead() {
         return false;
     }
     const state::SaveGame& g = *loaded;
+    // The history comes with its save; a missing, broken or foreign one only
+    // starts it afresh.
+    std::optional<state::HistoryFile> history;
+    if (const std::optional<QByteArray> bytes = readBytes(historyFile(prog)))
+        history = state::readHistory(*bytes);
+    prog.history.reset(state::historyFor(history, g.Player.toText(), g.Ye1, g.Mon1));
 
     // The record, in file order.
     s.Money = ui::Variant::real(ui::strictNumber(g.figures[state::kMoney]));
@@ -211,8 +238,8 @@ bool Main::FileRead() {
     // A game loaded while paused stays paused, and says so.
     const bool paused = m.Command4.caption == QStringLiteral("開始");
     m.caption = s.Player.toText() + (paused ? QStringLiteral("社長 - 停止中") : QStringLiteral("社長 - 行動中"));
-    for (ui::Command* c : {&m.Command1, &m.Command5, &m.Fsa, &m.Command3, &m.Command4, &m.Command8,
-                           &m.Command9})
+    for (ui::Command* c : {&m.Command1, &m.Command5, &m.Fsuii, &m.Fsa, &m.Command3, &m.Command4,
+                           &m.Command8, &m.Command9})
         c->enabled = true;
     prog.kivora.show();
     prog.main().OkaneH.visible = true;

@@ -14,6 +14,7 @@
 #include "town/Game.h"
 #include "town/Kaisyamei.h"
 #include "town/Shisetu.h"
+#include "town/Suii.h"
 
 namespace {
 template <typename T>
@@ -37,7 +38,8 @@ Program::Program(ui::Seams& seams)
       setS(*this, maker<settings::SetS>(this)),
       help1(*this, maker<settings::Help1>(this)),
       shisetu(*this, maker<town::Shisetu>(this)),
-      kaisyamei(*this, maker<town::Kaisyamei>(this), &main) {
+      kaisyamei(*this, maker<town::Kaisyamei>(this), &main),
+      suii(*this, maker<town::Suii>(this), &main) {
     allWindowsGone = [this] { return !main.exists() && !start.exists(); };
 }
 

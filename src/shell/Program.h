@@ -4,11 +4,12 @@
 #include <QString>
 
 #include "state/GameState.h"
+#include "state/History.h"
 #include "ui/Runtime.h"
 
 namespace shell { class Main; class Start; class Namer; }
 namespace building { class Kivora; class Choiwin; class Choic; class Kakudai; }
-namespace town { class Game; class Shisetu; class Kaisyamei; }
+namespace town { class Game; class Shisetu; class Kaisyamei; class Suii; }
 namespace settings { class SetS; class Help1; }
 namespace finance { class Houkoku; class Bank; }
 
@@ -18,6 +19,7 @@ public:
     ~Program();
 
     state::GameState state;
+    state::History history;  // the month ends of this game, for "推移"
 
     ui::Holder<shell::Main> main;  // the frame first: the children name it
     ui::Holder<shell::Start> start;
@@ -33,6 +35,7 @@ public:
     ui::Holder<settings::Help1> help1;
     ui::Holder<town::Shisetu> shisetu;
     ui::Holder<town::Kaisyamei> kaisyamei;  // not modal: it closes with the frame
+    ui::Holder<town::Suii> suii;            // not modal: the weeks go on
 
     // Start-up: the title screen alone.
     void startUp();

@@ -78,10 +78,25 @@ void booking(Program& p, int32_t result) {
     p.kivora().コスト = 0;
 }
 
+// One row of "推移" for the month end dated by `row`: the figures it computed,
+// the money once everything is booked.
+void record(Program& p, state::MonthRow row, int32_t result) {
+    row.money = p.main().Okane.number();
+    row.result = result;
+    row.population = p.game().population();
+    row.employees = p.game().Zyuugyou.leading();
+    row.floors = p.state.Kai;
+    p.history.append(row);
+}
+
 }  // namespace
 
 void monChange(Program& p) {
     if (p.state.Era == 0) {
+        // Dated now, as the bank dates it: the clock may move on while the report waits.
+        state::MonthRow row;
+        row.month = int(p.kivora().Mon.number());
+        row.year = int(p.kivora().Ye.number()) + (p.state.YearTurn && row.month == 1 ? 1 : 0);
         townGrowth(p);
         const int32_t result = accounts(p);
         p.stopClock();
@@ -89,6 +104,7 @@ void monChange(Program& p) {
         booking(p, result);
         // A load books nothing: its loans fall due at the next month end.
         repayLoans(p);
+        record(p, row, result);
     }
     // The turn of the year settles again for month 1 (nested) before the year
     // moves on. A month end left waiting on a growth message can let the clock

@@ -20,6 +20,7 @@
 #include <QSet>
 #include <QSlider>
 #include <QStyleOptionButton>
+#include <QTableView>
 #include <QTextBrowser>
 #include <map>
 
@@ -315,7 +316,21 @@ TEST(English, EveryWindowShowsEnglishThatFits) {
     look(topLevel(QStringLiteral("Kaisyamei")));
     g.act([&] { g.p.main().fhelpClick(); });  // looked at while it is up
     g.act([&] { g.p.main().command4Click(); });  // paused
+    g.act([&] { g.p.main().fsuiiClick(); });  // the history, a window inside the frame
     look(frame);
+    // Its table: the headings and every figure of the months played.
+    auto* table = frame->findChild<QTableView*>(QStringLiteral("Table"));
+    ASSERT_NE(table, nullptr);
+    const QAbstractItemModel* m = table->model();
+    ASSERT_GT(m->rowCount(), 0);
+    for (int c = 0; c < m->columnCount(); ++c) {
+        const QString head = m->headerData(c, Qt::Horizontal).toString();
+        EXPECT_FALSE(hasJapanese(head)) << head.toStdString();
+        for (int r = 0; r < m->rowCount(); ++r) {
+            const QString cell = m->index(r, c).data().toString();
+            EXPECT_FALSE(hasJapanese(cell)) << cell.toStdString();
+        }
+    }
     EXPECT_EQ(seen.size(), 11) << QStringList(seen.values()).join(u' ').toStdString();
     EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
     // Every message the game gave, the loans' and the name's too.

@@ -6,15 +6,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 
 #include "ViewFactory.h"
 #include "building/Kivora.h"
 #include "finance/Bank.h"
+#include "finance/Houkoku.h"
 #include "shell/Main.h"
 #include "shell/Program.h"
 #include "support/ViewSupport.h"
@@ -131,4 +134,72 @@ TEST(Views, BankWindowLendsAndClosesWithOk) {
     EXPECT_FALSE(program.bank.exists());
     EXPECT_EQ(program.kivora().Timer1.interval(), 50);
     EXPECT_EQ(find<QLabel>(frame, "OkaneH")->text(), QStringLiteral("400"));
+}
+
+// "推移" opens over a running game, draws the month ends in a table the keys
+// move through and takes each new month end as it comes; the clock runs on.
+TEST(Views, HistoryWindowFollowsTheMonthEndsWithTheClockRunning) {
+    FolderSeams seams;
+    Program program(seams);
+    app::wire(seams, program);
+    QWidget* frame = openRealFrame(program);
+    ASSERT_NE(frame, nullptr);
+    QAction* entry = frame->findChild<QAction*>(QStringLiteral("Fsuii"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), QStringLiteral("推移"));
+    EXPECT_FALSE(entry->isEnabled());
+    QTimer::singleShot(0, [] {
+        QWidget* namer = QApplication::activeModalWidget();
+        QTest::keyClicks(find<QLineEdit>(namer, "Text1"), QStringLiteral("Sato"));
+        QTest::mouseClick(find<QPushButton>(namer, "Command1"), Qt::LeftButton);
+    });
+    frame->findChild<QAction*>(QStringLiteral("FSta"))->trigger();
+    EXPECT_TRUE(entry->isEnabled());
+    // A clock too slow to tick by itself: the test's ticks are the only ones.
+    program.state.Spe = 1000000;
+    program.restartClock();
+
+    QString result;  // the 合計 of the last report
+    auto monthEnd = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* report = QApplication::activeModalWidget();
+            ASSERT_NE(report, nullptr);
+            result = find<QLabel>(report, "Gou")->text();
+            program.dispatch([&] { program.houkoku().frame1Click(); });
+        });
+        const QString month = program.kivora().Mon.text();
+        while (program.kivora().Mon.text() == month)
+            program.dispatch([&] { program.kivora().Timer1.fire(); });
+    };
+    monthEnd();
+
+    entry->trigger();
+    auto* window = frame->findChild<QMdiSubWindow*>(QStringLiteral("Suii"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("推移"));
+    EXPECT_EQ(program.kivora().Timer1.interval(), 1000000);
+    EXPECT_TRUE(program.kivora().Timer1.enabled());
+    EXPECT_NE(find<QWidget>(window, "Chart1"), nullptr);
+    EXPECT_NE(find<QWidget>(window, "Chart2"), nullptr);
+    auto* table = find<QTableView>(window, "Table");
+    ASSERT_NE(table, nullptr);
+    QAbstractItemModel* rows = table->model();
+    ASSERT_EQ(rows->rowCount(), 1);
+    EXPECT_EQ(rows->headerData(1, Qt::Horizontal).toString(), QStringLiteral("所持金"));
+    EXPECT_EQ(rows->index(0, 0).data().toString(), QStringLiteral("1年目5月"));
+    EXPECT_EQ(rows->index(0, 1).data().toString(),
+              find<QLabel>(frame, "OkaneH")->text() + find<QLabel>(frame, "Simo")->text());
+    EXPECT_EQ(rows->index(0, 2).data().toString(), result);
+
+    // Open, it takes the next month end; the keys reach the newest row.
+    monthEnd();
+    ASSERT_EQ(rows->rowCount(), 2);
+    EXPECT_EQ(rows->index(1, 0).data().toString(), QStringLiteral("1年目6月"));
+    EXPECT_EQ(rows->index(1, 2).data().toString(), result);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_EQ(table->currentIndex().row(), 1);
+    EXPECT_EQ(program.kivora().Timer1.interval(), 1000000);
 }

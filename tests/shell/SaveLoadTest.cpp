@@ -5,9 +5,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <csignal>
 
 #include "building/Kakudai.h"
+#include "finance/Money.h"
+#include "state/History.h"
+#include "town/Suii.h"
 #include "state/SaveFile.h"
 #include "support/TestSeams.h"
 
@@ -219,7 +223,8 @@ TEST_F(SaveLoadTest, SavingANewGameWritesTheGoldenFileAndEnds) {
     EXPECT_EQ(seams.shown(0).buttons, ui::Prompt::Buttons::YesNo);
     EXPECT_EQ(readFile(saveFile()), golden());
     EXPECT_EQ(prog.state.SavePath.toText(), seams.folder.path() + QStringLiteral("/Kivora.teskdata"));
-    EXPECT_EQ(QDir(seams.folder.path()).entryList(QDir::Files), QStringList{"Kivora.teskdata"});
+    // The history "推移" beside it, in a file of its own.
+    EXPECT_EQ(QDir(seams.folder.path()).entryList(QDir::Files), QStringList({"Kivora.suii", "Kivora.teskdata"}));
 }
 
 TEST_F(SaveLoadTest, NoOrAGameAlreadyLostWritesNothing) {
@@ -240,6 +245,19 @@ TEST_F(SaveLoadTest, AFolderInThePlaceOfTheFileFailsTheSave) {
     ASSERT_TRUE(QDir(seams.folder.path()).mkdir(QStringLiteral("Kivora.teskdata")));
     expectSaveFails();
     EXPECT_TRUE(QFileInfo(saveFile()).isDir());
+}
+
+// The history is no part of the save: one that cannot be written leaves what
+// was there and the save goes through.
+TEST_F(SaveLoadTest, AHistoryThatCannotBeWrittenStopsNoSave) {
+    startGame();
+    ASSERT_TRUE(QDir(seams.folder.path()).mkdir(QStringLiteral("Kivora.suii")));
+    seams.expect(kAsk, Answer::Yes);
+    seams.expect(kSaved);
+    act([&] { prog.main().command3Click(); });
+    EXPECT_TRUE(seams.endedNow);
+    EXPECT_EQ(readFile(saveFile()), golden());
+    EXPECT_TRUE(QFileInfo(seams.folder.filePath(QStringLiteral("Kivora.suii"))).isDir());
 }
 
 TEST_F(SaveLoadTest, AMissingFolderFailsTheSave) {
@@ -322,6 +340,7 @@ TEST(SaveLocation, AnInstalledCopySavesInTheDataFolderWhoeverRunsIt) {
     const QByteArray before = readFile(beside);
     const QStringList files = program.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     s.startGame();
+    s.toNextMonthEnd();  // a row of history, kept beside the save
     s.act([&] { s.prog.main().Okane.setText(QStringLiteral("250")); });
     s.seams.expect(kAsk, Answer::Yes);
     s.seams.expect(kSaved);
@@ -329,15 +348,19 @@ TEST(SaveLocation, AnInstalledCopySavesInTheDataFolderWhoeverRunsIt) {
     EXPECT_TRUE(s.seams.endedNow);
     const QString saved = s.seams.data.path() + QStringLiteral("/Kivora.teskdata");
     EXPECT_TRUE(QFile::exists(saved));
+    const QString history = s.seams.data.path() + QStringLiteral("/Kivora.suii");
+    EXPECT_TRUE(QFile::exists(history));
     EXPECT_EQ(readFile(beside), before);
     EXPECT_EQ(program.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), files);
     for (bool continueMenu : {true, false}) {
         SessionOf<InstalledSeams> next;
         QFile::copy(saved, next.seams.data.path() + QStringLiteral("/Kivora.teskdata"));
+        QFile::copy(history, next.seams.data.path() + QStringLiteral("/Kivora.suii"));
         next.openFrame();
         next.act([&] { continueMenu ? next.prog.main().fconClick() : next.prog.main().command6Click(); });
         EXPECT_EQ(next.prog.main().Okane.text(), QStringLiteral("250"));
         EXPECT_EQ(next.prog.main().caption, QStringLiteral("田中社長 - 行動中"));
+        EXPECT_EQ(next.prog.history.rows().size(), 1u);
     }
 }
 
@@ -625,5 +648,100 @@ TEST(SaveLoadStory, ALoadBooksNothingAndChargesNothingOfTheOldGame) {
         EXPECT_EQ(r.report[3], QStringLiteral("0")) << "construction of the old game";
         EXPECT_EQ(r.prog.main().Okane.text(), QStringLiteral("554"));
         EXPECT_EQ(r.prog.state.M1mo, 0);
+    }
+}
+
+// "推移": one row a month end with the figures the report and the frame
+// showed, dated as the date line and the bank date it.
+TEST(HistoryStory, EveryMonthEndAddsTheFiguresItShowed) {
+    Session s;
+    s.startGame();
+    EXPECT_TRUE(s.prog.main().Fsuii.enabled);
+    EXPECT_TRUE(s.prog.history.rows().empty());
+    QStringList months;
+    // From 1年目4月 to past the turn of the year, which settles twice.
+    while (s.prog.kivora().Ye.text() == QStringLiteral("1")) {
+        const size_t before = s.prog.history.rows().size();
+        s.toNextMonthEnd();
+        ASSERT_EQ(s.prog.history.rows().size(), before + (s.prog.kivora().Mon.text() == u'1' ? 2 : 1));
+        const state::MonthRow& row = s.prog.history.rows().back();
+        months << town::Suii::monthText(row);
+        EXPECT_EQ(QString::number(row.result), s.report[4]);  // 合計
+        EXPECT_EQ(finance::grouped(row.money), s.prog.main().OkaneH.text());
+        EXPECT_EQ(row.population, s.prog.game().population());
+        EXPECT_EQ(row.employees, s.prog.game().Zyuugyou.number());
+        EXPECT_EQ(row.floors, s.prog.game().Kaisu.number());
+    }
+    EXPECT_EQ(months, QStringList({"1年目5月", "1年目6月", "1年目7月", "1年目8月", "1年目9月", "1年目10月",
+                                   "1年目11月", "1年目12月", "2年目1月"}));
+    EXPECT_EQ(town::Suii::monthText(s.prog.history.rows()[8]), QStringLiteral("1年目13月"));
+
+    // The window reads them while the weeks go on.
+    const int interval = s.prog.kivora().Timer1.interval();
+    s.act([&] { s.prog.main().fsuiiClick(); });
+    EXPECT_TRUE(s.prog.suii().visible);
+    EXPECT_EQ(s.prog.kivora().Timer1.interval(), interval);
+    EXPECT_TRUE(s.prog.kivora().Timer1.enabled());
+    EXPECT_EQ(s.prog.suii().cell(0, 0), QStringLiteral("1年目5月"));
+    shell::Main& m = s.prog.main();
+    EXPECT_EQ(s.prog.suii().cell(9, 1), m.OkaneH.text() + m.Simo.text());
+}
+
+// The history goes with its save; one that is missing, broken or not this
+// save's starts afresh, and the save loads as it always did.
+TEST(HistoryStory, OnlyTheSavesOwnHistoryComesBackAndNoneStopsTheLoad) {
+    Session saved;
+    saved.startGame(kName);
+    saved.toNextMonthEnd();
+    saved.toNextMonthEnd();
+    const std::vector<state::MonthRow> rows = saved.prog.history.rows();
+    ASSERT_EQ(rows.size(), 2u);
+    saved.seams.expect(kAsk, Answer::Yes);
+    saved.seams.expect(kSaved);
+    saved.act([&] { saved.prog.main().command3Click(); });
+    const QByteArray save = readFile(saved.saveFile());
+    const QString historyPath = QFileInfo(saved.saveFile()).dir().filePath(QStringLiteral("Kivora.suii"));
+    const QByteArray history = readFile(historyPath);
+    ASSERT_FALSE(history.isEmpty());
+
+    auto withRow = [&](std::function<void(state::MonthRow&)> change) {
+        state::HistoryFile f{kName, rows};
+        change(f.rows.back());
+        return *state::writeHistory(f);
+    };
+    const struct {
+        const char* what;
+        std::optional<QByteArray> file;  // nothing: no history file at all
+        bool kept;
+    } cases[] = {
+        {"its own", history, true},
+        {"none", std::nullopt, false},
+        {"empty", QByteArray(), false},
+        {"cut short", history.chopped(1), false},
+        {"a row short", history.left(history.lastIndexOf('\n', history.size() - 2) + 1), false},
+        {"a figure that is no number", QByteArray(history).replace(" 3\n", " x\n"), false},
+        {"another header", QByteArray(history).replace("rumie-suii 1", "rumie-suii 2"), false},
+        {"another player", *state::writeHistory({QStringLiteral("佐藤"), rows}), false},
+        {"a month after the save", withRow([](state::MonthRow& r) { ++r.month; }), false},
+        {"a year after the save", withRow([](state::MonthRow& r) { ++r.year; }), false},
+        {"the save's own month", withRow([](state::MonthRow&) {}), true},
+    };
+    std::optional<QStringList> asBefore;  // the game a load without history gives
+    for (const auto& c : cases) {
+        for (const bool continueMenu : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (continueMenu ? " 続きから" : " ロード"));
+            Session loaded;
+            loaded.openFrame();
+            writeFile(loaded.saveFile(), save);
+            if (c.file) writeFile(QFileInfo(loaded.saveFile()).dir().filePath(QStringLiteral("Kivora.suii")), *c.file);
+            loaded.loadBy(continueMenu);
+            EXPECT_TRUE(loaded.prog.main().Fsuii.enabled);
+            EXPECT_EQ(loaded.prog.history.rows(), c.kept ? rows : std::vector<state::MonthRow>());
+            if (!asBefore) asBefore = savedGame(loaded.prog);
+            EXPECT_EQ(savedGame(loaded.prog), *asBefore);
+            // The next month end adds to what came back.
+            loaded.toNextMonthEnd();
+            EXPECT_EQ(loaded.prog.history.rows().size(), (c.kept ? rows.size() : 0) + 1);
+        }
     }
 }

@@ -221,6 +221,7 @@ TEST_F(ShellTest, SecondGameAnsweredNoRunsAMonthEndWhenTheMonthDiffers) {
     // building (the panel is written before the date), then the money is reset.
     EXPECT_EQ(std::count(seams.modalShown.begin(), seams.modalShown.end(), "Houkoku"), 2);
     EXPECT_EQ(costs, (QStringList{"300", "300"}));  // ten employees, three floors
+    EXPECT_TRUE(prog.history.rows().empty()) << "the new game's history holds the old game's month end";
     EXPECT_FALSE(prog.game().visible);
     EXPECT_EQ(prog.state.Spe, 30);
     EXPECT_EQ(date(), QStringLiteral("1/4/1"));

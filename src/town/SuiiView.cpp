@@ -1,0 +1,249 @@
+#include "town/SuiiView.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "town/Ladders.h"
+#include "town/Suii.h"
+#include "ui/qt/Language.h"
+
+namespace town {
+
+int SuiiModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Suii::kColumns; }
+
+QVariant SuiiModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows_) return {};
+    if (role == Qt::DisplayRole) return ui::qt::shown(f_.cell(index.row(), index.column()));
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(index.column() == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                       : Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant SuiiModel::headerData(int section, Qt::Orientation o, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (o == Qt::Horizontal) return section < Suii::kColumns ? ui::qt::shown(f_.Column[size_t(section)].text()) : QString();
+    return section + 1;
+}
+
+void SuiiModel::resetTo(int rows) {
+    beginResetModel();
+    rows_ = rows;
+    endResetModel();
+}
+
+void SuiiModel::growTo(int rows) {
+    if (rows <= rows_) return;
+    beginInsertRows({}, rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
+}
+
+namespace {
+
+QValueAxis* valueAxis(QChart* chart, const QString& title, Qt::Alignment side) {
+    auto* a = new QValueAxis;
+    a->setTitleText(title);
+    a->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(a, side);
+    return a;
+}
+
+QLineSeries* series(QChart* chart, const QString& name, QAbstractAxis* x, QAbstractAxis* y) {
+    auto* s = new QLineSeries;
+    s->setName(name);
+    chart->addSeries(s);
+    s->attachAxis(x);
+    s->attachAxis(y);
+    return s;
+}
+
+QChart* chart(QCategoryAxis** months) {
+    auto* c = new QChart;
+    c->legend()->setAlignment(Qt::AlignBottom);
+    c->setMargins(QMargins(4, 4, 4, 4));
+    *months = new QCategoryAxis;
+    (*months)->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    c->addAxis(*months, Qt::AlignBottom);
+    return c;
+}
+
+// At most five month names along the bottom, the first month always among them:
+// more would not fit and be cut short.
+void nameMonths(QCategoryAxis* axis, const std::vector<state::MonthRow>& rows) {
+    for (const QString& l : axis->categoriesLabels()) axis->remove(l);
+    const int n = int(rows.size());
+    const int step = std::max(1, (n + 4) / 5);
+    for (int i = 0; i < n; i += step) axis->append(ui::qt::shown(Suii::monthText(rows[size_t(i)])), i);
+    axis->setRange(0, std::max(1, n - 1));
+}
+
+// A range from 0 (or the lowest figure below it) to the highest, in round numbers.
+void fit(QValueAxis* axis, const QLineSeries* s, double least) {
+    double lo = 0, hi = least;
+    for (const QPointF& p : s->points()) {
+        lo = std::min(lo, p.y());
+        hi = std::max(hi, p.y());
+    }
+    axis->setRange(lo, hi);
+    axis->applyNiceNumbers();
+}
+
+// The town's grades on the population axis: a line where each grade begins,
+// named "町～" and so on; one too close to the line below it to be read is left out.
+void markGrades(QCategoryAxis* grades, const QValueAxis* people) {
+    for (const QString& l : grades->categoriesLabels()) grades->remove(l);
+    const double lo = people->min(), hi = people->max();
+    grades->setRange(lo, hi);
+    grades->setStartValue(lo);
+    const double close = (hi - lo) * 0.06;
+    double last = lo;
+    for (size_t i = 0; i + 1 < kGrades.size(); ++i) {
+        const double from = kGrades[i].upTo;  // where the next grade begins
+        if (from <= lo) continue;
+        if (from >= hi) break;
+        if (from - last < close) continue;
+        grades->append(ui::qt::shown(QString::fromUtf16(kGrades[i + 1].word) + u'～'), from);
+        last = from;
+    }
+}
+
+}  // namespace
+
+SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(p.suii()) {
+    auto* lay = new QHBoxLayout(body_);
+    lay->setContentsMargins(4, 4, 4, 4);
+    auto* split = new QSplitter(Qt::Horizontal);
+    split->setObjectName(QStringLiteral("Split"));
+    lay->addWidget(split);
+
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("Tabs"));
+    QChart* money = chart(&months1_);
+    moneyAxis_ = valueAxis(money, ui::qt::shown(f_.Money.text()), Qt::AlignLeft);
+    resultAxis_ = valueAxis(money, ui::qt::shown(f_.Result.text()), Qt::AlignRight);
+    money_ = series(money, ui::qt::shown(f_.Money.text()), months1_, moneyAxis_);
+    result_ = series(money, ui::qt::shown(f_.Result.text()), months1_, resultAxis_);
+    auto* view1 = new QChartView(money);
+    view1->setObjectName(QStringLiteral("Chart1"));
+    view1->setRenderHint(QPainter::Antialiasing);
+    tabs->addTab(view1, ui::qt::shown(f_.Tab1.text()));
+
+    QChart* town = chart(&months2_);
+    grades_ = new QCategoryAxis;
+    grades_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    grades_->setGridLinePen(QPen(QColor(0xC0, 0x60, 0x00), 1, Qt::DashLine));
+    town->addAxis(grades_, Qt::AlignLeft);
+    peopleAxis_ = valueAxis(town, ui::qt::shown(f_.People.text()), Qt::AlignLeft);
+    peopleAxis_->setGridLineVisible(false);  // the grade boundaries are the lines here
+    staffAxis_ = valueAxis(town, ui::qt::shown(f_.Staff.text()), Qt::AlignRight);
+    floorsAxis_ = valueAxis(town, ui::qt::shown(f_.Floors.text()), Qt::AlignRight);
+    staffAxis_->setGridLineVisible(false);
+    floorsAxis_->setGridLineVisible(false);
+    people_ = series(town, ui::qt::shown(f_.People.text()), months2_, peopleAxis_);
+    people_->attachAxis(grades_);
+    staff_ = series(town, ui::qt::shown(f_.Staff.text()), months2_, staffAxis_);
+    floors_ = series(town, ui::qt::shown(f_.Floors.text()), months2_, floorsAxis_);
+    auto* view2 = new QChartView(town);
+    view2->setObjectName(QStringLiteral("Chart2"));
+    view2->setRenderHint(QPainter::Antialiasing);
+    tabs->addTab(view2, ui::qt::shown(f_.Tab2.text()));
+    split->addWidget(tabs);
+
+    model_ = new SuiiModel(f_);
+    model_->setParent(body_);
+    table_ = new QTableView;
+    table_->setObjectName(QStringLiteral("Table"));
+    table_->setModel(model_);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setTabKeyNavigation(false);  // Tab leaves the table, arrows move in it
+    table_->setAlternatingRowColors(true);
+    table_->verticalHeader()->setVisible(false);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    // Widths from the rows in sight, however long the game has run.
+    table_->horizontalHeader()->setResizeContentsPrecision(0);
+    split->addWidget(table_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setSizes({660, 420});
+
+    sub_->resize(1090, 540);
+    sub_->move(0, 0);
+}
+
+void SuiiView::refresh() {
+    if (!sub_) return;  // the frame took the window with it
+    MdiView::refresh();
+    // Called after every event: only a new month end or another game redraws.
+    const auto& rows = f_.rows();
+    if (f_.resets() != resets_) {
+        resets_ = f_.resets();
+        redraw(0);
+    } else if (rows.size() > drawn_) {
+        redraw(drawn_);
+    }
+}
+
+void SuiiView::redraw(size_t from) {
+    const auto& rows = f_.rows();
+    const bool atEnd = !table_->currentIndex().isValid() ||
+                       table_->currentIndex().row() == model_->rowCount() - 1;
+    if (from == 0) {
+        QList<QPointF> m, r, pe, st, fl;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            const double x = double(i);
+            m << QPointF(x, rows[i].money);
+            r << QPointF(x, rows[i].result);
+            pe << QPointF(x, rows[i].population);
+            st << QPointF(x, rows[i].employees);
+            fl << QPointF(x, rows[i].floors);
+        }
+        money_->replace(m);
+        result_->replace(r);
+        people_->replace(pe);
+        staff_->replace(st);
+        floors_->replace(fl);
+        model_->resetTo(int(rows.size()));
+    } else {
+        for (size_t i = from; i < rows.size(); ++i) {
+            const double x = double(i);
+            money_->append(x, rows[i].money);
+            result_->append(x, rows[i].result);
+            people_->append(x, rows[i].population);
+            staff_->append(x, rows[i].employees);
+            floors_->append(x, rows[i].floors);
+        }
+        model_->growTo(int(rows.size()));
+    }
+    drawn_ = rows.size();
+    fitAxes();
+    table_->resizeColumnsToContents();
+    // A reader at the newest month stays there as months are added.
+    if (atEnd && drawn_ > 0) table_->scrollToBottom();
+}
+
+void SuiiView::fitAxes() {
+    nameMonths(months1_, f_.rows());
+    nameMonths(months2_, f_.rows());
+    fit(moneyAxis_, money_, 1);
+    fit(resultAxis_, result_, 1);
+    fit(peopleAxis_, people_, 1);
+    fit(staffAxis_, staff_, 1);
+    fit(floorsAxis_, floors_, 10);
+    markGrades(grades_, peopleAxis_);
+}
+
+}  // namespace town
