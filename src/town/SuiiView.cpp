@@ -238,10 +238,10 @@ void SuiiView::redraw(size_t from) {
 void SuiiView::fitAxes() {
     nameMonths(months1_, f_.rows());
     nameMonths(months2_, f_.rows());
-    fit(moneyAxis_, money_, 1);
-    fit(resultAxis_, result_, 1);
-    fit(peopleAxis_, people_, 1);
-    fit(staffAxis_, staff_, 1);
+    fit(moneyAxis_, money_, 10);  // an empty chart reads 0 to 10, not 0, 0, 0, 1, 1
+    fit(resultAxis_, result_, 10);
+    fit(peopleAxis_, people_, 10);
+    fit(staffAxis_, staff_, 10);
     fit(floorsAxis_, floors_, 10);
     markGrades(grades_, peopleAxis_);
 }
