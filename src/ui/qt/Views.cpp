@@ -1,5 +1,8 @@
 #include "ui/qt/Views.h"
 
+#include <QAction>
+#include <QMenu>
+
 #include "ui/qt/Language.h"
 
 namespace ui::qt {
@@ -79,6 +82,15 @@ MdiView::MdiView(ui::Runtime& rt, ui::Form& form, QMdiArea* area)
     sub_->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::WindowMinimizeButtonHint);
     if (area) area->addSubWindow(sub_);
+    // Ctrl+F4 closes a child window on every desktop: the toolkit's own close
+    // key of the window menu is Ctrl+W where no desktop names another.
+    if (QMenu* menu = sub_->systemMenu()) {
+        const QList<QKeySequence> close = QKeySequence::keyBindings(QKeySequence::Close);
+        const QKeySequence ctrlF4(Qt::CTRL | Qt::Key_F4);
+        for (QAction* a : menu->actions())
+            if (!close.isEmpty() && a->shortcuts() == close && !close.contains(ctrlF4))
+                a->setShortcuts(QList<QKeySequence>{ctrlF4} + close);
+    }
     // A window the player activates gets its focus handler; windows shown by
     // the game itself ran it already.
     ui::Runtime* r = &rt;
