@@ -28,6 +28,11 @@ void weChange(Program& p) {
     p.state.Era = 0;
 }
 
+MonthEntered monthEntered(Program& p) {
+    const double month = p.kivora().Mon.number();
+    return {p.kivora().Ye.number() + (p.state.YearTurn && month == 1 ? 1 : 0), month};
+}
+
 void yeChange(Program& p) { p.state.Ye1 = ui::toI16(p.kivora().Ye.number()); }
 
 }  // namespace sim

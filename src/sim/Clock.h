@@ -10,4 +10,13 @@ void weChange(Program& p);
 void yeChange(Program& p);
 void monChange(Program& p);  // the month-end settlement
 
+// The month a month end is for, as the date labels show it, except that the
+// turn of the year settles month 1 before the year label moves on: that
+// month is the January of the year being entered.
+struct MonthEntered {
+    double year;
+    double month;
+};
+MonthEntered monthEntered(Program& p);
+
 }  // namespace sim

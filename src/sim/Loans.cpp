@@ -5,16 +5,14 @@
 #include "finance/LoanRecord.h"
 #include "finance/LoanTerms.h"
 #include "shell/Main.h"
+#include "sim/Clock.h"
 
 namespace sim {
 
 void repayLoans(Program& p) {
     // The date this month end is for: a repayment message left open lets the
     // clock move on, and the windows after it are still due this month.
-    const double month = p.kivora().Mon.number();
-    // At the turn of the year month 1 is settled before the year label moves
-    // on; the bank promised that January of the new year.
-    const double year = p.kivora().Ye.number() + (p.state.YearTurn && month == 1 ? 1 : 0);
+    const auto [year, month] = monthEntered(p);  // at a year turn, the bank's January
     for (int n = 1; n <= finance::kLoanWindows; ++n) {
         finance::LoanRecord r = finance::loanRecord(p.state, n);
         if (!r.dueBy(year, month)) continue;

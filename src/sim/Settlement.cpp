@@ -95,8 +95,9 @@ void monChange(Program& p) {
     if (p.state.Era == 0) {
         // Dated now, as the bank dates it: the clock may move on while the report waits.
         state::MonthRow row;
-        row.month = int(p.kivora().Mon.number());
-        row.year = int(p.kivora().Ye.number()) + (p.state.YearTurn && row.month == 1 ? 1 : 0);
+        const MonthEntered date = monthEntered(p);
+        row.year = int(date.year);
+        row.month = int(date.month);
         townGrowth(p);
         const int32_t result = accounts(p);
         p.stopClock();
