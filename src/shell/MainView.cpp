@@ -13,6 +13,18 @@
 
 namespace shell {
 
+namespace {
+// What lies `step` places from `here` round a ring of widgets; from outside
+// the ring, the first going forwards and the last going back.
+template <class W>
+W* around(const std::vector<W*>& ring, const QWidget* here, int step) {
+    const int n = static_cast<int>(ring.size());
+    const auto at = std::find(ring.begin(), ring.end(), here);
+    const int from = at == ring.end() ? (step > 0 ? -1 : 0) : static_cast<int>(at - ring.begin());
+    return ring[(from + step + n) % n];
+}
+}  // namespace
+
 // The tool row is one pane for the keyboard: Tab, Shift+Tab and the arrow
 // keys go round its enabled buttons and never leave it.
 class ToolRow : public QWidget {
@@ -31,10 +43,7 @@ protected:
         for (QPushButton* b : buttons)
             if (ui::qt::takesKeyFocus(b)) on.push_back(b);
         if (on.empty()) return false;
-        const int n = static_cast<int>(on.size());
-        const auto at = std::find(on.begin(), on.end(), QApplication::focusWidget());
-        const int from = at == on.end() ? (next ? -1 : 0) : static_cast<int>(at - on.begin());
-        ui::qt::focusByKey(on[(from + (next ? 1 : -1) + n) % n]);
+        ui::qt::focusByKey(around(on, QApplication::focusWidget(), next ? 1 : -1));
         return true;
     }
 };
@@ -222,12 +231,9 @@ void MainView::nextPane(int step, bool childrenOnly) {
     std::vector<QWidget*> all = panes();
     if (childrenOnly) std::erase(all, static_cast<QWidget*>(row_));
     if (all.empty()) return;
-    const int n = static_cast<int>(all.size());
     QWidget* here = childrenOnly ? area_->activeSubWindow() : paneWithFocus();
     if (childrenOnly && here && !paneWithFocus()) here = nullptr;
-    const auto at = std::find(all.begin(), all.end(), here);
-    const int from = at == all.end() ? (step > 0 ? -1 : 0) : static_cast<int>(at - all.begin());
-    enterPane(all[(from + step + n) % n]);
+    enterPane(around(all, here, step));
 }
 
 MainView::~MainView() {
