@@ -300,6 +300,70 @@ TEST_F(Keys, TheClickKeysPressTheFocusedButton) {
     EXPECT_EQ(p.state.Kai, 3);
 }
 
+// A held key acts once: the keyboard's repeats neither press again nor answer
+// the question the first press opened (Yes is every question's default).
+TEST_F(Keys, AHeldKeyActsOnce) {
+    newGame();
+    auto repeats = [](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        for (int i = 0; i < 3; ++i) {
+            QWidget* to = focus();
+            ASSERT_NE(to, nullptr);
+            const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+            QTest::simulateEvent(to, true, key, mods, text, true);
+            QTest::simulateEvent(to, false, key, mods, text, true);
+        }
+        QCoreApplication::processEvents();
+    };
+    struct Row {
+        const char* opener;  // the control with the focus
+        int key;
+        Qt::KeyboardModifiers mods;
+        const char* opens;  // the window the first press opens, or none
+    };
+    const Row rows[] = {
+        {"Command4", Qt::Key_Return, Qt::NoModifier, nullptr},  // 停止: the pause flips once
+        {"Command4", Qt::Key_Space, Qt::NoModifier, nullptr},
+        {"Command3", Qt::Key_P, Qt::ControlModifier, nullptr},  // its shortcut
+        {"Command3", Qt::Key_Return, Qt::NoModifier, "MsgBox"},  // 保存して終了しますか
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.opener) + " " + std::to_string(r.key));
+        focusOn(r.opener);
+        const bool running = p.kivora().Timer1.enabled();
+        if (r.opens) {
+            pressInto(r.opens, r.key, r.mods, [&](QWidget*) {
+                repeats(r.key, r.mods);
+                EXPECT_NE(topLevel(QString::fromUtf8(r.opens)), nullptr) << "answered by a repeat";
+                press(Qt::Key_Escape);
+            });
+            EXPECT_FALSE(seams.ended);
+        } else {
+            press(r.key, r.mods);
+            repeats(r.key, r.mods);
+            EXPECT_NE(p.kivora().Timer1.enabled(), running);
+        }
+    }
+
+    // 窓口1's question, and ▲ in the extension: one loan asked, one floor.
+    focusOn("Command3");
+    pressInto("Bank", Qt::Key_B, Qt::ControlModifier, [&](QWidget* bank) {
+        ui::qt::focusByKey(find<QWidget>(bank, "Command1"));
+        pressInto("MsgBox", Qt::Key_Return, [&](QWidget*) {
+            repeats(Qt::Key_Return);
+            EXPECT_NE(topLevel(QStringLiteral("MsgBox")), nullptr);
+            press(Qt::Key_Escape);
+        });
+        press(Qt::Key_Escape);
+    });
+    EXPECT_EQ(p.state.M1mo, 0);
+    pressInto("Kakudai", Qt::Key_E, Qt::ControlModifier, [&](QWidget* d) {
+        press(Qt::Key_Return);
+        repeats(Qt::Key_Return);
+        EXPECT_EQ(find<QLabel>(d, "Zou")->text(), QStringLiteral("5"));
+        press(Qt::Key_Escape);
+    });
+}
+
 // A control with the keyboard's focus shows a frame, and the frame leaves its
 // words as they were.
 TEST(FocusFrames, LabelsSlidersAndListsShowTheKeyboardsFocus) {

@@ -1,9 +1,13 @@
 #include "ui/qt/Keyboard.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 namespace ui::qt {
 
@@ -45,12 +49,38 @@ protected:
     }
 };
 
+bool takesText(const QObject* o) {
+    if (qobject_cast<const QLineEdit*>(o) || qobject_cast<const QAbstractSpinBox*>(o)) return true;
+    if (auto* t = qobject_cast<const QTextEdit*>(o)) return !t->isReadOnly();
+    if (auto* t = qobject_cast<const QPlainTextEdit*>(o)) return !t->isReadOnly();
+    return false;
+}
+
+class HeldKeys : public QObject {
+public:
+    using QObject::QObject;
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (!k->isAutoRepeat() || !isClickKey(k)) return false;
+        return k->key() != Qt::Key_Space || !takesText(o);
+    }
+};
+
 QWidget* frameWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<QMainWindow*>(w) && w->isVisible()) return w;
     return nullptr;
 }
 }  // namespace
+
+void actOnceOnHeldKeys() {
+    static QObject* filter = nullptr;
+    if (filter || !qApp) return;
+    filter = new HeldKeys(qApp);
+    qApp->installEventFilter(filter);
+}
 
 void pressOnEnter(QAbstractButton* b) { b->installEventFilter(new EnterPresses(b)); }
 

@@ -12,6 +12,12 @@ namespace ui::qt {
 // Enter, Return (also on the keypad) and Space: the keys that act like a click.
 bool isClickKey(const QKeyEvent* e);
 
+// A held key acts once, as a click does: the repeats of a click key that the
+// keyboard sends while it is held go nowhere, so a question opened by the
+// first press cannot be answered by the next. Typing in a text field keeps
+// its repeated spaces. Installed once for the whole program.
+void actOnceOnHeldKeys();
+
 // Enter, Return and keypad Enter press the button while it has the focus, as
 // Space does; a dialog's default button takes Enter only from controls that
 // are not buttons.

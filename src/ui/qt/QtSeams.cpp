@@ -11,6 +11,12 @@
 
 namespace ui::qt {
 
+void QtSeams::attach(ui::Runtime* runtime, ViewFactory views) {
+    runtime_ = runtime;
+    views_ = std::move(views);
+    actOnceOnHeldKeys();
+}
+
 QWidget* QtSeams::activeWindow() const {
     if (QWidget* w = QApplication::activeModalWidget()) return w;
     if (QWidget* w = QApplication::activeWindow()) return w;

@@ -13,10 +13,7 @@ class QtSeams : public ui::Seams, public ui::Timer::Driver {
 public:
     // Which view draws a form is the program's business, not the runtime's.
     using ViewFactory = std::function<std::unique_ptr<ui::View>(ui::Form&)>;
-    void attach(ui::Runtime* runtime, ViewFactory views) {
-        runtime_ = runtime;
-        views_ = std::move(views);
-    }
+    void attach(ui::Runtime* runtime, ViewFactory views);
 
     ui::Answer ask(const ui::Prompt& prompt) override;
     std::unique_ptr<ui::View> createView(ui::Form& form) override;
