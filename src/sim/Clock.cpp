@@ -29,8 +29,11 @@ void weChange(Program& p) {
 }
 
 MonthEntered monthEntered(Program& p) {
+    const double year = p.kivora().Ye.number();
     const double month = p.kivora().Mon.number();
-    return {p.kivora().Ye.number() + (p.state.YearTurn && month == 1 ? 1 : 0), month};
+    // Month 13 is January; a month end left waiting can carry it to 14.
+    if (month > 12) return {year + 1, month - 12};
+    return {year + (p.state.YearTurn ? 1 : 0), month};
 }
 
 void yeChange(Program& p) { p.state.Ye1 = ui::toI16(p.kivora().Ye.number()); }

@@ -10,9 +10,10 @@ void weChange(Program& p);
 void yeChange(Program& p);
 void monChange(Program& p);  // the month-end settlement
 
-// The month a month end is for, as the date labels show it, except that the
-// turn of the year settles month 1 before the year label moves on: that
-// month is the January of the year being entered.
+// The month a month end is for: the month it enters, as the date line will
+// name it. The turn of the year settles twice, for month 13 and again for
+// month 1, before the year label moves on; both runs, and any month end that
+// runs while they wait on a message, are in the year being entered.
 struct MonthEntered {
     double year;
     double month;

@@ -12,6 +12,9 @@ namespace sim {
 void repayLoans(Program& p) {
     // The date this month end is for: a repayment message left open lets the
     // clock move on, and the windows after it are still due this month.
+    // Month 13 is no month the bank names: the turn of the year collects
+    // January's loans in its second run, for month 1.
+    if (p.kivora().Mon.number() > 12) return;
     const auto [year, month] = monthEntered(p);  // at a year turn, the bank's January
     for (int n = 1; n <= finance::kLoanWindows; ++n) {
         finance::LoanRecord r = finance::loanRecord(p.state, n);

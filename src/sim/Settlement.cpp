@@ -86,7 +86,7 @@ void record(Program& p, state::MonthRow row, int32_t result) {
     row.population = p.game().population();
     row.employees = p.game().Zyuugyou.leading();
     row.floors = p.state.Kai;
-    p.history.append(row);
+    p.history.record(row);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "state/History.h"
 
 #include <QList>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -23,6 +24,19 @@ std::optional<double> field(const QByteArray& text, double lo, double hi, bool w
 }
 
 }  // namespace
+
+void History::record(const MonthRow& row) {
+    ++changes_;
+    auto at = std::find_if(rows_.begin(), rows_.end(), [&](const MonthRow& r) { return !r.before(row); });
+    if (at != rows_.end() && !row.before(*at)) {
+        const int64_t sum = int64_t(at->result) + row.result;
+        *at = row;
+        at->result = int32_t(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
+                                                 std::numeric_limits<int32_t>::max()));
+        return;
+    }
+    rows_.insert(at, row);
+}
 
 std::optional<QByteArray> writeHistory(const HistoryFile& file) {
     if (file.player.contains(u'\n') || file.player.contains(u'\r')) return std::nullopt;

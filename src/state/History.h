@@ -11,7 +11,7 @@
 namespace state {
 
 struct MonthRow {
-    int year = 0;       // the date the month end is for, as the date line shows it
+    int year = 0;       // the month the month end enters, as the date line names it (1..12)
     int month = 0;
     double money = 0;   // Main.Okane after the month end, millions of yen
     int32_t result = 0; // the report's 合計, 10,000 yen
@@ -20,23 +20,31 @@ struct MonthRow {
     int32_t floors = 0;
 
     bool operator==(const MonthRow&) const = default;
+    bool before(const MonthRow& o) const { return year < o.year || (year == o.year && month < o.month); }
 };
 
-// The rows of the running game. A view that draws them tells an appended row
-// from a new game by the count of resets.
+// The rows of the running game. A view that draws them tells a new game by
+// the count of resets, and any other change by the count of changes.
 class History {
 public:
     const std::vector<MonthRow>& rows() const { return rows_; }
-    void append(const MonthRow& row) { rows_.push_back(row); }
+    // One row a month, in the calendar's order. The turn of the year settles
+    // twice for the one January: its row adds up both results and keeps the
+    // figures of the later. A month end run inside another (a message left
+    // open) finds its place by its date.
+    void record(const MonthRow& row);
     void reset(std::vector<MonthRow> rows = {}) {
         rows_ = std::move(rows);
         ++resets_;
+        ++changes_;
     }
     int resets() const { return resets_; }
+    int changes() const { return changes_; }  // any row added or changed
 
 private:
     std::vector<MonthRow> rows_;
     int resets_ = 0;
+    int changes_ = 0;
 };
 
 // The file beside the save.

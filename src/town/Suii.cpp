@@ -12,6 +12,7 @@ Suii::Suii(Program& p) : ui::Form(p), p(p) {
 
 const std::vector<state::MonthRow>& Suii::rows() const { return p.history.rows(); }
 int Suii::resets() const { return p.history.resets(); }
+int Suii::changes() const { return p.history.changes(); }
 
 QString Suii::monthText(const state::MonthRow& row) {
     return QStringLiteral("%1年目%2月").arg(row.year).arg(row.month);

@@ -24,6 +24,7 @@ public:
     static constexpr int kColumns = 6;
     const std::vector<state::MonthRow>& rows() const;
     int resets() const;
+    int changes() const;
     // The table's text of row r, column c: the month as the date line names
     // it, the money as the frame shows it, the other figures in their units.
     QString cell(int r, int c) const;

@@ -88,13 +88,19 @@ void nameMonths(QCategoryAxis* axis, const std::vector<state::MonthRow>& rows) {
     axis->setRange(0, std::max(1, n - 1));
 }
 
-// A range from 0 (or the lowest figure below it) to the highest, in round numbers.
+// A range from 0 (or the lowest figure below it) to the highest, in round
+// numbers, with room above and below: a figure on the plot's border is lost.
 void fit(QValueAxis* axis, const QLineSeries* s, double least) {
-    double lo = 0, hi = least;
+    double lo = 0, hi = 0;
+    bool onZero = false;
     for (const QPointF& p : s->points()) {
         lo = std::min(lo, p.y());
         hi = std::max(hi, p.y());
+        onZero = onZero || p.y() == 0;
     }
+    const double room = std::max(hi - lo, least) * 0.08;
+    hi = std::max(hi + room, least);
+    if (lo < 0 || onZero) lo -= room;
     axis->setRange(lo, hi);
     axis->applyNiceNumbers();
 }
@@ -187,14 +193,16 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
 void SuiiView::refresh() {
     if (!sub_) return;  // the frame took the window with it
     MdiView::refresh();
-    // Called after every event: only a new month end or another game redraws.
+    // Called after every event: only a new month end or another game redraws;
+    // a month end adds a row, the turn of the year may also add to the last.
+    if (f_.changes() == changes_) return;
+    changes_ = f_.changes();
     const auto& rows = f_.rows();
-    if (f_.resets() != resets_) {
-        resets_ = f_.resets();
-        redraw(0);
-    } else if (rows.size() > drawn_) {
-        redraw(drawn_);
-    }
+    size_t same = 0;
+    if (f_.resets() == resets_)
+        while (same < rows.size() && same < drawn_.size() && rows[same] == drawn_[same]) ++same;
+    resets_ = f_.resets();
+    redraw(same < drawn_.size() ? 0 : same);
 }
 
 void SuiiView::redraw(size_t from) {
@@ -228,11 +236,13 @@ void SuiiView::redraw(size_t from) {
         }
         model_->growTo(int(rows.size()));
     }
-    drawn_ = rows.size();
+    drawn_ = rows;
+    // A line of one month is a point.
+    for (QLineSeries* s : {money_, result_, people_, staff_, floors_}) s->setPointsVisible(rows.size() == 1);
     fitAxes();
     table_->resizeColumnsToContents();
     // A reader at the newest month stays there as months are added.
-    if (atEnd && drawn_ > 0) table_->scrollToBottom();
+    if (atEnd && !rows.empty()) table_->scrollToBottom();
 }
 
 void SuiiView::fitAxes() {

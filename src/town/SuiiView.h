@@ -46,8 +46,9 @@ private:
     QLineSeries *money_, *result_, *people_, *staff_, *floors_;
     QValueAxis *moneyAxis_, *resultAxis_, *peopleAxis_, *staffAxis_, *floorsAxis_;
     QCategoryAxis *months1_, *months2_, *grades_;
-    int resets_ = -1;  // the history's reset count drawn
-    size_t drawn_ = 0;  // its rows drawn
+    int resets_ = -1;   // the history's reset count drawn
+    int changes_ = -1;  // and its change count
+    std::vector<state::MonthRow> drawn_;  // the rows drawn
 };
 
 }  // namespace town

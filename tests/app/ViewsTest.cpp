@@ -13,6 +13,9 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
 
 #include "ViewFactory.h"
 #include "building/Kivora.h"
@@ -191,6 +194,20 @@ TEST(Views, HistoryWindowFollowsTheMonthEndsWithTheClockRunning) {
     EXPECT_EQ(rows->index(0, 1).data().toString(),
               find<QLabel>(frame, "OkaneH")->text() + find<QLabel>(frame, "Simo")->text());
     EXPECT_EQ(rows->index(0, 2).data().toString(), result);
+    // One month is a point on each line, inside the plot, not on its border.
+    for (auto* line : window->findChildren<QChartView*>()) {
+        for (QAbstractSeries* a : line->chart()->series()) {
+            auto* points = static_cast<QLineSeries*>(a);
+            SCOPED_TRACE(points->name().toStdString());
+            EXPECT_TRUE(points->pointsVisible());
+            ASSERT_EQ(points->count(), 1);
+            for (QAbstractAxis* axis : points->attachedAxes())
+                if (auto* v = qobject_cast<QValueAxis*>(axis); v && axis->orientation() == Qt::Vertical) {
+                    EXPECT_LT(v->min(), points->at(0).y());
+                    EXPECT_GT(v->max(), points->at(0).y());
+                }
+        }
+    }
 
     // Open, it takes the next month end; the keys reach the newest row.
     monthEnd();
@@ -202,4 +219,20 @@ TEST(Views, HistoryWindowFollowsTheMonthEndsWithTheClockRunning) {
     QTest::keyClick(table, Qt::Key_Down);
     EXPECT_EQ(table->currentIndex().row(), 1);
     EXPECT_EQ(program.kivora().Timer1.interval(), 1000000);
+
+    // The turn of the year's second report adds to the January row drawn.
+    QTimer reports;  // answers each report as it comes
+    QObject::connect(&reports, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w && w->objectName() == QStringLiteral("Houkoku")) program.dispatch([&] { program.houkoku().frame1Click(); });
+    });
+    reports.start(0);
+    program.dispatch([&] { program.kivora().Mon.setText(QStringLiteral("12")); });
+    for (int i = 0; i < 404; ++i) program.dispatch([&] { program.kivora().Timer1.fire(); });
+    reports.stop();
+    ASSERT_EQ(program.kivora().Mon.text(), QStringLiteral("1"));
+    ASSERT_EQ(size_t(rows->rowCount()), program.history.rows().size());
+    auto* results = static_cast<QLineSeries*>(find<QChartView>(window, "Chart1")->chart()->series().at(1));
+    ASSERT_EQ(size_t(results->count()), program.history.rows().size());
+    EXPECT_EQ(results->points().back().y(), program.history.rows().back().result);
 }

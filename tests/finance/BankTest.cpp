@@ -238,6 +238,33 @@ TEST_F(RepaymentTest, ALoanDueInJanuaryIsCollectedAtTheTurnIntoThatJanuary) {
     EXPECT_EQ(date(), QStringLiteral("6/1/1"));
 }
 
+// The turn's January message left open for four weeks: the February month end
+// runs inside it, with the old year still shown, and is 5年2月 all the same.
+TEST_F(RepaymentTest, AMonthEndInsideTheYearTurnIsInTheYearBeingEntered) {
+    startGame();
+    act([&] { prog.state.M1ye = 5, prog.state.M1mo = 2; });
+    jumpTo(4, 12);
+    tick(304);  // a new game's first week is 102 ticks
+    setMoney("1000");
+    act([&] { prog.game().Pop.setNumber(5000); });
+    seams.second = 30;  // month 13 builds nothing, January builds
+    seams.modal["Houkoku"].push_back([&] {
+        seams.second = 6;
+        prog.houkoku().frame1Click();
+    });
+    seams.expect(QStringLiteral("マンションが建ちました"), Answer::Ok, [&] {
+        seams.second = 30;
+        seams.expect(repaid(1), Answer::Ok, [&] { EXPECT_EQ(date(), QStringLiteral("4/2/1")); });
+        tick(404);
+    });
+    tick(101);
+    EXPECT_EQ(date(), QStringLiteral("5/2/1"));
+    EXPECT_EQ(prog.state.M1mo, 0);
+    QStringList months;
+    for (const state::MonthRow& r : prog.history.rows()) months << QStringLiteral("%1/%2").arg(r.year).arg(r.month);
+    EXPECT_EQ(months.mid(months.size() - 3), QStringList({"4/12", "5/1", "5/2"}));
+}
+
 // A loan whose month has already passed (a save from a copy that collected
 // January loans a year late) is overdue: the next month end collects it.
 TEST_F(RepaymentTest, AnOverdueLoanIsCollectedAtTheNextMonthEnd) {
