@@ -5,6 +5,7 @@
 #include "building/Kivora.h"
 #include "town/Kaisyamei.h"
 #include "town/Ladders.h"
+#include "town/People.h"
 #include "town/Shisetu.h"
 
 namespace town {
@@ -52,14 +53,14 @@ double Game::population() const {
     const double employees = Zyuugyou.leading();
     const double buildings = CBuil.number();
     const double blocks = Apart.number();
-    return 3 * employees + 1000 * buildings + 500 * blocks;
+    return populationOf(employees, buildings, blocks);
 }
 
 void Game::popChange() {
     const double pop = Pop.leading();
     const QString grade = gradeFor(pop);
     if (!grade.isEmpty()) Hatte.setText(grade);
-    Zyuu.setNumber(std::trunc((Pop.number() - 500 * Apart.number()) / 10));
+    Zyuu.setNumber(housingOf(Pop.number(), Apart.number()));
 }
 
 void Game::kaisuChange() { p.state.Kai = ui::toI32(Kaisu.number()); }
