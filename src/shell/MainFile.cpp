@@ -93,18 +93,12 @@ std::optional<QByteArray> readBytes(const QString& path) {
     return bytes;
 }
 
-std::optional<state::SaveGame> readWhole(const QString& path) {
-    const std::optional<QByteArray> bytes = readBytes(path);
-    if (!bytes) return std::nullopt;
-    return state::readSave(*bytes);
-}
-
-// The history as the save was written: its own file, kept whole. A history
-// that cannot be written leaves the old one; the save stands either way.
-void writeHistory(Program& p) {
-    const std::optional<QByteArray> bytes =
-        state::writeHistory({p.state.Player.toText(), p.history.rows()});
-    if (bytes) writeWhole(historyFile(p), *bytes);
+// The history as the save was written: its own file, kept whole, marked
+// with the save it belongs to. A history that cannot be written leaves the
+// old one, which no longer matches the new save; the save stands either way.
+void writeHistory(Program& p, const QString& path, const QByteArray& save) {
+    const std::optional<QByteArray> bytes = state::writeHistory({state::fingerprint(save), p.history.rows()});
+    if (bytes) writeWhole(path, *bytes);
 }
 
 }  // namespace
@@ -133,7 +127,7 @@ void Main::FileWrite() {
                  ui::Prompt::Icon::Warning);
         return;
     }
-    writeHistory(prog);
+    writeHistory(prog, historyFile(prog), *bytes);
     prog.ask(QStringLiteral("保存終了"));
     prog.endNow();
 }
@@ -173,7 +167,8 @@ bool Main::FileRead() {
     Program& prog = p;
     state::GameState& s = prog.state;
     s.SavePath = ui::Variant::text(saveFile(prog));
-    const std::optional<state::SaveGame> loaded = readWhole(s.SavePath.toText());
+    const std::optional<QByteArray> bytes = readBytes(s.SavePath.toText());
+    const std::optional<state::SaveGame> loaded = bytes ? state::readSave(*bytes) : std::nullopt;
     if (!loaded) {
         prog.ask(QStringLiteral("セーブデータを読み込めませんでした"), ui::Prompt::Buttons::Ok,
                  ui::Prompt::Icon::Warning);
@@ -182,10 +177,8 @@ bool Main::FileRead() {
     const state::SaveGame& g = *loaded;
     // The history comes with its save; a missing, broken or foreign one only
     // starts it afresh.
-    std::optional<state::HistoryFile> history;
-    if (const std::optional<QByteArray> bytes = readBytes(historyFile(prog)))
-        history = state::readHistory(*bytes);
-    prog.history.reset(state::historyFor(history, g.Player.toText(), g.Ye1, g.Mon1));
+    const std::optional<QByteArray> history = readBytes(historyFile(prog));
+    prog.history.reset(history ? state::historyFor(*history, *bytes, g.Ye1, g.Mon1) : std::vector<state::MonthRow>{});
 
     // The record, in file order.
     s.Money = ui::Variant::real(ui::strictNumber(g.figures[state::kMoney]));

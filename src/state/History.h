@@ -50,20 +50,29 @@ private:
 // The file beside the save.
 inline constexpr const char* kHistoryFile = "Kivora.suii";
 
+// A history belongs to the one save it was written with: it carries that
+// save's fingerprint (a SHA-256 of its bytes), so a history left behind by a
+// write that failed never passes for another game's, whatever the name.
+QByteArray fingerprint(const QByteArray& saveBytes);
+
 struct HistoryFile {
-    QString player;
+    QByteArray save;  // the fingerprint of its save
     std::vector<MonthRow> rows;
     bool operator==(const HistoryFile&) const = default;
 };
 
-// UTF-8 text: a header line, the player's name, the row count, then one line
-// a row. Nothing when the name cannot be held on one line.
+// UTF-8 text: a header line, the save's fingerprint, the row count, then one
+// line a row. Nothing when a figure cannot be written.
 std::optional<QByteArray> writeHistory(const HistoryFile& file);
-// The whole file or nothing: a short, altered or oversized file gives nothing.
+// The whole file or nothing: only rows the game can have written, months 1 to
+// 12 in the calendar's order from the first month end of a game on (1年目5月),
+// whole numbers where the game counts whole. A short, altered or oversized
+// file gives nothing.
 std::optional<HistoryFile> readHistory(const QByteArray& bytes);
-// The rows a loaded save may take: those of its own player, none later than
-// the save's date; anything else gives an empty history.
-std::vector<MonthRow> historyFor(const std::optional<HistoryFile>& file, const QString& player, int year,
-                                 int month);
+// The rows a loaded save takes: those of the history written with it, none
+// later than its date (so no more than the months it has played); anything
+// else gives an empty history. A history longer than the save's months is
+// refused before its rows are read.
+std::vector<MonthRow> historyFor(const QByteArray& historyBytes, const QByteArray& saveBytes, int year, int month);
 
 }  // namespace state

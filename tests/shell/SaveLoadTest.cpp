@@ -717,7 +717,7 @@ TEST(HistoryStory, OnlyTheSavesOwnHistoryComesBackAndNoneStopsTheLoad) {
     ASSERT_FALSE(history.isEmpty());
 
     auto withRow = [&](std::function<void(state::MonthRow&)> change) {
-        state::HistoryFile f{kName, rows};
+        state::HistoryFile f{state::fingerprint(save), rows};
         change(f.rows.back());
         return *state::writeHistory(f);
     };
@@ -732,8 +732,9 @@ TEST(HistoryStory, OnlyTheSavesOwnHistoryComesBackAndNoneStopsTheLoad) {
         {"cut short", history.chopped(1), false},
         {"a row short", history.left(history.lastIndexOf('\n', history.size() - 2) + 1), false},
         {"a figure that is no number", QByteArray(history).replace(" 3\n", " x\n"), false},
-        {"another header", QByteArray(history).replace("rumie-suii 1", "rumie-suii 2"), false},
-        {"another player", *state::writeHistory({QStringLiteral("佐藤"), rows}), false},
+        {"another header", QByteArray(history).replace("rumie-suii 2", "rumie-suii 1"), false},
+        // left by an earlier game of the same name whose history was not replaced
+        {"an older save's", *state::writeHistory({state::fingerprint(golden()), rows}), false},
         {"a month after the save", withRow([](state::MonthRow& r) { ++r.month; }), false},
         {"a year after the save", withRow([](state::MonthRow& r) { ++r.year; }), false},
         {"the save's own month", withRow([](state::MonthRow&) {}), true},

@@ -1,0 +1,73 @@
+// The history file's bytes: only rows the game can have written read back,
+// and only with the save they were written with.
+#include <gtest/gtest.h>
+
+#include "state/History.h"
+
+namespace {
+
+const QByteArray kSave = "the save's bytes";
+
+QByteArray file(const QList<QByteArray>& rows, const QByteArray& save = kSave) {
+    QByteArray out = "rumie-suii 2\n" + state::fingerprint(save) + '\n' + QByteArray::number(rows.size()) + '\n';
+    for (const QByteArray& r : rows) out += r + '\n';
+    return out;
+}
+
+}  // namespace
+
+TEST(HistoryFile, OnlyRowsTheGameCanHaveWrittenReadBack) {
+    struct Row {
+        const char* what;
+        QByteArray bytes;
+        bool reads;
+    };
+    const Row rows[] = {
+        {"two months", file({"1 5 104 400 1030 10 3", "1 6 108.5 450 1030 10 3"}), true},
+        {"across the year", file({"1 12 100 400 1030 10 3", "2 1 108 800 1030 10 3"}), true},
+        {"none yet", file({}), true},
+        {"the largest money, 100 floors", file({"1 5 1.79769313486231e+308 -2147483648 1e+15 71582454 100"}), true},
+        {"before the first month end", file({"1 4 104 400 1030 10 3"}), false},
+        {"month 13", file({"1 13 104 400 1030 10 3"}), false},
+        {"month 0", file({"2 0 104 400 1030 10 3"}), false},
+        {"year 0", file({"0 5 104 400 1030 10 3"}), false},
+        {"a month twice", file({"1 5 104 400 1030 10 3", "1 5 108 400 1030 10 3"}), false},
+        {"out of order", file({"1 6 104 400 1030 10 3", "1 5 108 400 1030 10 3"}), false},
+        {"a fraction of a month", file({"1 5.5 104 400 1030 10 3"}), false},
+        {"a fraction of a floor", file({"1 5 104 400 1030 10 3.5"}), false},
+        {"a fraction of a total", file({"1 5 104 400.5 1030 10 3"}), false},
+        {"no floor", file({"1 5 104 400 1030 10 0"}), false},
+        {"floor 101", file({"1 5 104 400 1030 10 101"}), false},
+        {"bytes after the last line", file({"1 5 104 400 1030 10 3"}) + "x", false},
+        {"a count that is not the rows'", QByteArray(file({"1 5 104 400 1030 10 3"})).replace("\n1\n", "\n2\n"), false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const std::optional<state::HistoryFile> f = state::readHistory(r.bytes);
+        ASSERT_EQ(f.has_value(), r.reads);
+        if (f) {
+            EXPECT_EQ(state::writeHistory(*f), r.bytes) << "reads back as written";
+        }
+    }
+}
+
+TEST(HistoryFile, ASaveTakesOnlyItsOwnHistoryUpToItsDate) {
+    const QByteArray two = file({"1 5 104 400 1030 10 3", "1 6 108 400 1030 10 3"});
+    struct Row {
+        const char* what;
+        QByteArray history, save;
+        int year, month;
+        size_t rows;
+    };
+    const Row rows[] = {
+        {"its own", two, kSave, 1, 6, 2},
+        {"a later save of the game", two, kSave, 3, 2, 2},
+        {"another save's", two, "another save", 1, 6, 0},
+        {"a month before the last row", two, kSave, 1, 5, 0},
+        {"more rows than months played", file({"1 5 104 400 1030 10 3", "1 6 108 400 1030 10 3", "1 7 1 1 1 1 3"}), kSave, 1, 6, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(state::historyFor(r.history, r.save, r.year, r.month).size(), r.rows);
+    }
+}
