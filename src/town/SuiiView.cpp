@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -178,12 +179,14 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->setVisible(false);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table_->horizontalHeader()->setStretchLastSection(true);
     // Widths from the rows in sight, however long the game has run.
     table_->horizontalHeader()->setResizeContentsPrecision(0);
     split->addWidget(table_);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    // A narrow frame takes its room from the chart: the table keeps every column.
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 0);
+    split->setCollapsible(0, false);
+    split->setCollapsible(1, false);
     split->setSizes({660, 420});
 
     sub_->resize(1090, 540);
@@ -241,6 +244,13 @@ void SuiiView::redraw(size_t from) {
     for (QLineSeries* s : {money_, result_, people_, staff_, floors_}) s->setPointsVisible(rows.size() == 1);
     fitAxes();
     table_->resizeColumnsToContents();
+    // Every column in sight, with room for the scroll bar: the table is as
+    // wide as its columns, and the chart beside it takes the rest.
+    int need = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < Suii::kColumns; ++c)
+        need += std::max(static_cast<QAbstractItemView*>(table_)->sizeHintForColumn(c),
+                         table_->horizontalHeader()->sectionSizeHint(c));
+    table_->setFixedWidth(need);
     // A reader at the newest month stays there as months are added.
     if (atEnd && !rows.empty()) table_->scrollToBottom();
 }

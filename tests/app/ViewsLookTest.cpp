@@ -14,7 +14,9 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QScreen>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +31,7 @@
 #include "shell/Start.h"
 #include "ui/qt/Binder.h"
 #include "support/ViewSupport.h"
+#include "ui/qt/Language.h"
 #include "ui/qt/QtSeams.h"
 
 namespace {
@@ -245,4 +248,32 @@ TEST_F(LookTest, AssistiveToolsReadTheVisibleText) {
         EXPECT_EQ(name(w), w->text()) << control;
     }
     EXPECT_EQ(name(find<QPushButton>(frame, "Command8")), QStringLiteral("銀行"));
+}
+
+// On a 1024×768 screen every child window opens wholly inside the frame's
+// work area, where its own place fits kept there, and the history's table
+// shows all its columns: in Japanese and in English.
+TEST_F(LookTest, ChildWindowsOpenInsideTheFrameAt1024By768) {
+    for (const auto language : {ui::qt::Language::Japanese, ui::qt::Language::English}) {
+        ui::qt::useLanguage(*qApp, language);
+        mainWidget()->resize(1024 - 16, 768 - 48);  // the frame on that screen, less a panel
+        QApplication::processEvents();
+        newGame();
+        p.dispatch([&] { p.main().command1Click(); });
+        openFloor(2);
+        p.dispatch([&] { p.main().fsuiiClick(); });
+        QApplication::processEvents();
+        auto* area = mainWidget()->findChild<QMdiArea*>();
+        const QRect room = area->viewport()->rect();
+        for (QMdiSubWindow* w : area->subWindowList()) {
+            SCOPED_TRACE(w->objectName().toStdString() + (language == ui::qt::Language::English ? " en" : " ja"));
+            EXPECT_TRUE(room.contains(w->geometry())) << w->geometry().right() << " > " << room.right();
+        }
+        EXPECT_EQ(find<QWidget>(mainWidget(), "Kivora")->pos(), QPoint(0, 0));  // its place fits: kept
+        auto* table = find<QTableView>(mainWidget(), "Table");
+        const QHeaderView* head = table->horizontalHeader();
+        const int last = head->count() - 1;
+        EXPECT_LE(head->sectionViewportPosition(last) + head->sectionSize(last), table->viewport()->width());
+    }
+    ui::qt::useLanguage(*qApp, ui::qt::Language::Japanese);
 }

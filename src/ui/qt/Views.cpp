@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <algorithm>
 
 #include "ui/qt/Language.h"
 
@@ -110,9 +111,24 @@ MdiView::~MdiView() {
     }
 }
 
+void MdiView::keepInside() {
+    QMdiArea* area = sub_->mdiArea();
+    if (!area) return;
+    const QRect room = area->viewport()->rect();
+    if (room.isEmpty()) return;
+    QRect g = sub_->geometry();
+    g.setWidth(std::max(std::min(g.width(), room.width()), sub_->minimumWidth()));
+    g.setHeight(std::max(std::min(g.height(), room.height()), sub_->minimumHeight()));
+    g.moveLeft(std::clamp(g.left(), 0, std::max(0, room.width() - g.width())));
+    g.moveTop(std::clamp(g.top(), 0, std::max(0, room.height() - g.height())));
+    if (g != sub_->geometry()) sub_->setGeometry(g);
+}
+
 void MdiView::showView() {
     if (!sub_) return;
+    const bool opening = !sub_->isVisible();
     sub_->show();
+    if (opening) keepInside();
     if (sub_->mdiArea()) sub_->mdiArea()->setActiveSubWindow(sub_);
     sub_->raise();
 }

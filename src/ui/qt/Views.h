@@ -72,6 +72,9 @@ public:
     QWidget* body() const { return body_; }
     QMdiSubWindow* window() const { return sub_; }
 protected:
+    // Where the window's own layout puts it, if that fits the frame's work
+    // area; otherwise narrowed (as far as it can be) and moved in.
+    void keepInside();
     Binder bind;
     ui::Form& form_;
     QPointer<SubWindow> sub_;
