@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("rumie"));  // names the data folder
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(RUMIE_VERSION));
 
     QCommandLineParser args;
     args.setApplicationDescription(QStringLiteral("Rumie (ルーミエ), a building-management game."));
