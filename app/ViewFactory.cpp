@@ -52,12 +52,12 @@ void wire(ui::qt::QtSeams& seams, Program& p) {
 
 void dressApplication(QApplication& app, ui::qt::Language language) {
     ui::qt::useLanguage(app, language);
-    // The icon is drawn at build time beside the program; without it the
+    // The icon is drawn at build time among the game's files; without it the
     // windows simply keep the toolkit's icon. Its files are picked by hand:
     // a name filter would load the regular expression library for this one
     // look at a folder.
     QIcon icon;
-    const QDir icons(QCoreApplication::applicationDirPath() + QStringLiteral("/icons"));
+    const QDir icons(ui::qt::filesFolder() + QStringLiteral("/icons"));
     for (const QString& f : icons.entryList(QDir::Files, QDir::NoSort))
         if (f.startsWith(QLatin1String("rumie-")) && f.endsWith(QLatin1String(".png")))
             icon.addFile(icons.filePath(f));

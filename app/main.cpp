@@ -10,21 +10,33 @@
 #include "ui/qt/QtSeams.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rumie"));  // names the data folder
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("jp.rumie.Rumie"));
-    QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it is over
+    QApplication::setApplicationVersion(QStringLiteral(RUMIE_VERSION));
 
-    // The desktop's language unless --lang names one.
     QCommandLineParser args;
     args.setApplicationDescription(QStringLiteral("Rumie (ルーミエ), a building-management game."));
-    args.addHelpOption();
-    args.addVersionOption();
+    const QCommandLineOption help = args.addHelpOption();
+    const QCommandLineOption version = args.addVersionOption();
     const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Play in English (en) or Japanese (ja)."),
                                   QStringLiteral("en|ja"));
     args.addOption(lang);
+
+    // --help and --version need no window system: they are answered before
+    // one is asked for, so they work in a terminal or over SSH with no
+    // display. A line that also carries the window system's own options
+    // (-display, -platform) is read once the application below has taken them.
+    QStringList words;
+    for (int i = 0; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+    if (args.parse(words) && (args.isSet(help) || args.isSet(version))) {
+        QCoreApplication core(argc, argv);
+        args.process(core);  // prints the answer and ends the program
+    }
+
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.rumie.Rumie"));
+    QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it is over
     args.process(app);
+    // The desktop's language unless --lang names one.
     const QString asked = args.isSet(lang) ? args.value(lang) : QString();
     const auto language = ui::qt::chooseLanguage(asked, [](const char* name) { return qgetenv(name); });
     if (!language) {

@@ -2,12 +2,15 @@
 // Usage: make_pictures <folder>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -313,6 +316,63 @@ QImage icon(int size) {
     return img;
 }
 
+// The picture in 256 colours of its own, found by median cut: a third of the
+// bytes of full colour (the installed game keeps a dozen of them), and the
+// eye cannot tell the two apart. Each box of colours is split at the
+// weighted median of its widest channel until there are 256 boxes; each
+// colour of the palette is its box's weighted mean.
+QImage inOwnPalette(const QImage& picture) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, qint64> counts;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x) ++counts[rgb.pixel(x, y)];
+    struct Colour {
+        QRgb rgb;
+        qint64 n;
+    };
+    std::vector<Colour> colours;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) colours.push_back({it.key(), it.value()});
+    const auto channel = [](QRgb c, int k) { return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c); };
+    struct Box {
+        size_t from, to;
+    };
+    std::vector<Box> boxes{{0, colours.size()}};
+    while (boxes.size() < 256) {
+        size_t widest = boxes.size();
+        int widestRange = 0, widestChannel = 0;
+        for (size_t b = 0; b < boxes.size(); ++b)
+            for (int k = 0; k < 3; ++k) {
+                const auto [lo, hi] = std::minmax_element(
+                    colours.begin() + boxes[b].from, colours.begin() + boxes[b].to,
+                    [&](const Colour& a, const Colour& c) { return channel(a.rgb, k) < channel(c.rgb, k); });
+                const int range = channel(hi->rgb, k) - channel(lo->rgb, k);
+                if (range > widestRange) widest = b, widestRange = range, widestChannel = k;
+            }
+        if (widest == boxes.size()) break;  // every box holds one colour
+        const Box box = boxes[widest];
+        std::sort(colours.begin() + box.from, colours.begin() + box.to, [&](const Colour& a, const Colour& c) {
+            return channel(a.rgb, widestChannel) < channel(c.rgb, widestChannel);
+        });
+        qint64 total = 0, below = 0;
+        for (size_t i = box.from; i < box.to; ++i) total += colours[i].n;
+        size_t cut = box.from;
+        while (cut < box.to && 2 * (below + colours[cut].n) <= total) below += colours[cut++].n;
+        cut = std::clamp(cut, box.from + 1, box.to - 1);
+        boxes[widest] = {box.from, cut};
+        boxes.push_back({cut, box.to});
+    }
+    QList<QRgb> palette;
+    for (const Box& box : boxes) {
+        qint64 n = 0, r = 0, g = 0, b = 0;
+        for (size_t i = box.from; i < box.to; ++i) {
+            const Colour& c = colours[i];
+            n += c.n, r += qRed(c.rgb) * c.n, g += qGreen(c.rgb) * c.n, b += qBlue(c.rgb) * c.n;
+        }
+        palette << qRgb(int((r + n / 2) / n), int((g + n / 2) / n), int((b + n / 2) / n));
+    }
+    return rgb.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
+}
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
@@ -328,7 +388,7 @@ int main(int argc, char** argv) {
         for (const auto& [name, image] : pictures) {
             const QString file = dir + u'/' + QString::fromLatin1(name) +
                                  (english ? QStringLiteral(".en.bmp") : QStringLiteral(".bmp"));
-            if (!image.save(file, "BMP")) {
+            if (!inOwnPalette(image).save(file, "BMP")) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
                 return 1;
             }

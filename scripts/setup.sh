@@ -5,10 +5,11 @@ set -euo pipefail
 
 # To build and run the game.
 RUMIE_PLAY_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl-dev fonts-noto-cjk)
-# Besides, to build and run the tests and benchmarks and to check the
-# installed desktop files.
+# Besides, to build and run the tests and benchmarks, to check the
+# installed desktop files, and to build and check the Debian package
+# (dpkg-dev's dpkg-shlibdeps writes its Depends).
 RUMIE_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils
-                     desktop-file-utils appstream lintian)
+                     desktop-file-utils appstream dpkg-dev lintian)
 
 rumie_missing_packages() { # $@ = packages; prints those not installed
     local p missing=()

@@ -43,6 +43,8 @@ public:
     virtual void runModal(Form& form, View* view) = 0;
     virtual Timer::Driver* clockDriver() = 0;
     virtual int wallSecond() = 0;  // 0..59
+    // The game's own files (pictures, help page) and the save of a copy that
+    // is not installed: beside the program, or an installed copy's data.
     virtual QString programFolder() = 0;
     // The player's own folder for the game, for what cannot be kept in a
     // program folder that is not writable (an installed copy); may be empty.

@@ -69,6 +69,14 @@ TEST(LanguageChoice, TheDesktopsFirstLanguageUnlessTheCommandLineNamesOne) {
         {{{"LC_ALL", "C"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
         {{{"LC_MESSAGES", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en},
         {{{"LC_MESSAGES", "ja_JP.UTF-8"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
+        {{{"LANGUAGE", "en"}, {"LC_ALL", "ja_JP.UTF-8"}}, {}, en},
+        {{{"LANGUAGE", "ja"}, {"LC_ALL", "en_US.UTF-8"}}, {}, ja},
+        // As gettext: under C or POSIX (none set is C), LANGUAGE is ignored.
+        {{{"LANGUAGE", "en"}, {"LC_ALL", "C"}}, {}, ja},
+        {{{"LANGUAGE", "en"}, {"LANG", "C"}}, {}, ja},
+        {{{"LANGUAGE", "en"}, {"LC_MESSAGES", "POSIX"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
+        {{{"LANGUAGE", "en"}}, {}, ja},
+        {{{"LANGUAGE", "en"}, {"LANG", "C.UTF-8"}}, {}, en},  // not C
         // --lang overrides, and takes only its two words.
         {{{"LANG", "ja_JP.UTF-8"}}, QStringLiteral("en"), en},
         {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("ja"), ja},
@@ -82,9 +90,9 @@ TEST(LanguageChoice, TheDesktopsFirstLanguageUnlessTheCommandLineNamesOne) {
             auto it = row.env.find(QByteArray(name));
             return it == row.env.end() ? QByteArray() : it->second;
         };
-        EXPECT_EQ(ui::qt::chooseLanguage(row.asked, env), row.expected)
-            << (row.env.empty() ? std::string("(nothing)") : row.env.begin()->second.toStdString()) << " --lang "
-            << row.asked.toStdString();
+        std::string set;
+        for (const auto& [name, value] : row.env) set += name.toStdString() + '=' + value.toStdString() + ' ';
+        EXPECT_EQ(ui::qt::chooseLanguage(row.asked, env), row.expected) << set << "--lang " << row.asked.toStdString();
     }
 }
 
@@ -406,25 +414,31 @@ TEST(English, EveryMessageInTheSourcesHasItsEnglish) {
     EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(u'\n').toStdString();
 }
 
-// Message boxes carry Qt's own English buttons and the game's English words.
+// Message boxes carry Qt's own English buttons and the game's English words,
+// each figure of the message in its place.
 TEST(English, MessageBoxesAreEnglish) {
     Speaking english(Language::English);
     ui::qt::QtSeams seams;
-    QString text, yes, title;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        text = box->text();
-        title = box->windowTitle();
-        yes = box->button(QMessageBox::Yes)->text();
-        box->button(QMessageBox::No)->click();
-    });
-    ui::Prompt prompt;
-    prompt.text = QStringLiteral("窓口3の融資返済です");
-    prompt.buttons = ui::Prompt::Buttons::YesNo;
-    const ui::Answer a = seams.ask(prompt);
-    EXPECT_EQ(a, ui::Answer::No);
-    EXPECT_EQ(text, QStringLiteral("The loan from bank window 3 is repaid."));
-    EXPECT_EQ(title, QStringLiteral("Rumie"));
-    EXPECT_EQ(QString(yes).remove(u'&'), QStringLiteral("Yes"));
+    const std::pair<const char*, const char*> rows[] = {
+        {"窓口3の融資返済です", "The loan from bank window 3 is repaid."},
+        {"融資3億円受けますか？返済は5年後に4.5億円です", "Borrow 3 × ¥100M? In 5 years you repay 4.5 × ¥100M."},
+    };
+    for (const auto& [japanese, english] : rows) {
+        QString text, yes, title;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            text = box->text();
+            title = box->windowTitle();
+            yes = box->button(QMessageBox::Yes)->text();
+            box->button(QMessageBox::No)->click();
+        });
+        ui::Prompt prompt;
+        prompt.text = QString::fromUtf8(japanese);
+        prompt.buttons = ui::Prompt::Buttons::YesNo;
+        EXPECT_EQ(seams.ask(prompt), ui::Answer::No);
+        EXPECT_EQ(text, QString::fromUtf8(english));
+        EXPECT_EQ(title, QStringLiteral("Rumie"));
+        EXPECT_EQ(QString(yes).remove(u'&'), QStringLiteral("Yes"));
+    }
 }

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Starts the real program under a virtual X server and waits for its title
-# screen ("Form1") to appear with the game's icon; fails when it does not
+# screen ("Form1") to appear with the game's icon (and, when a second
+# argument names one, with that window class); fails when it does not
 # within the time limit.
 # The server picks a free display itself (-displayfd), so runs side by side
 # never meet. -noreset: by default the server resets when its last client
 # leaves, and a client connecting during that reset is refused ("could not
 # connect to display") -- the probe below is such a last client.
 set -u
-exe="$1"
+exe="$1"; wmclass="${2:-}"
 tmp="$(mktemp -d)"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb=$!
@@ -34,6 +35,11 @@ for i in $(seq 1 100); do
   sleep 0.2
 done
 [ -n "$title" ] || { kill "$pid"; echo "no window named Form1"; exit 1; }
+# A dock ties the window to the menu entry whose StartupWMClass is its class.
+if [ -n "$wmclass" ]; then
+  class="$(xprop -id "$title" WM_CLASS 2>/dev/null)"
+  [[ "$class" == *", \"$wmclass\"" ]] || { kill "$pid"; echo "the window's class is not $wmclass: $class"; exit 1; }
+fi
 # The icon comes just after the title is up; the title must get it too.
 for i in $(seq 1 50); do
   if xprop -id "$title" _NET_WM_ICON 2>/dev/null | grep -q 'Icon ('; then

@@ -7,8 +7,8 @@ set -euo pipefail
 build="$1"; tests="$2"
 prefix="$(mktemp -d)"; trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
-folder="$prefix/libexec/rumie"
-[ -f "$folder/installed" ] || { echo "FAIL: the install does not mark the program folder"; exit 1; }
+folder="$prefix/share/rumie"
+[ -f "$folder/installed" ] || { echo "FAIL: the install does not mark the game's files"; exit 1; }
 printf 'an old save\r\n' > "$folder/Kivora.teskdata"
 state() { (cd "$prefix" && find . -printf '%p %y %m %s\n' | sort && find . -type f -exec sha256sum {} + | sort); }
 before="$(state)"

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a player's
-# system gets: the program folder with everything the game reads beside the
-# executable, the `rumie` command among the games, the manual page, the
+# system gets: the program alone in libexec/rumie, everything the game reads
+# in share/rumie, the `rumie` command among the games, the manual page, the
 # copyright and changelog, the menu entry, the icons and the
-# software-centre description (checked by Debian's own validators); then
-# starts the installed game from its command.
+# software-centre description (checked by Debian's own validators), all
+# naming the one version; then starts the installed game from its command,
+# which must find its files and carry the window class its menu entry names.
 set -euo pipefail
-build="$1"; here="$(cd "$(dirname "$0")" && pwd)"
+build="$1"; version="$2"; here="$(cd "$(dirname "$0")" && pwd)"
 prefix="$(mktemp -d)"; trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
@@ -14,9 +15,14 @@ fail() { echo "FAIL: $*"; exit 1; }
 [ -L "$prefix/games/rumie" ] || fail "no rumie command in games/"
 exe="$(readlink -f "$prefix/games/rumie")"
 [ -x "$exe" ] || fail "the rumie command leads nowhere"
-folder="$(dirname "$exe")"
-for f in oku.bmp robey.bmp mu.bmp hotel.bmp restaurant.bmp office.bmp Help.html Help.en.html icons/rumie-16.png icons/rumie-256.png installed; do
-  [ -s "$folder/$f" ] || fail "$f is not beside the installed program"
+[ "$exe" = "$prefix/libexec/rumie/rumie" ] || fail "the rumie command leads to $exe"
+[ "$(ls -A "$prefix/libexec/rumie")" = rumie ] || fail "libexec/rumie holds more than the program:" $(ls -A "$prefix/libexec/rumie")
+data="$prefix/share/rumie"
+for p in oku robey mu hotel restaurant office; do
+  for f in "$p.bmp" "$p.en.bmp"; do [ -s "$data/$f" ] || fail "$f is not in share/rumie"; done
+done
+for f in Help.html Help.en.html icons/rumie-16.png icons/rumie-256.png installed; do
+  [ -s "$data/$f" ] || fail "$f is not in share/rumie"
 done
 [ -s "$prefix/share/man/man6/rumie.6.gz" ] || fail "no manual page"
 for f in copyright changelog.gz; do
@@ -33,5 +39,19 @@ grep -qx 'Name\[ja\]=ルーミエ' "$desktop" || fail "the Japanese menu entry i
 grep -qx 'Categories=Game;Simulation;' "$desktop" || fail "the menu entry is not a simulation game"
 desktop-file-validate "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
-"$here/../app/starts_under_xvfb.sh" "$prefix/games/rumie"
+
+# One version: the program's, the manual page's, the changelog's latest
+# entry and the description's latest release.
+[ "$(env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/games/rumie" --version)" = "rumie $version" ] ||
+  fail "rumie --version does not say $version"
+zcat "$prefix/share/man/man6/rumie.6.gz" | grep -q "^\.TH RUMIE 6 .* \"rumie $version\"" ||
+  fail "the manual page is not of $version"
+[ "$(zcat "$prefix/share/doc/rumie/changelog.gz" | head -n1 | sed -n 's/^rumie (\([^)]*\)).*/\1/p')" = "$version" ] ||
+  fail "the changelog's latest entry is not $version"
+[ "$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1)" = "<release version=\"$version\"" ] ||
+  fail "the description's latest release is not $version"
+
+wmclass="$(sed -n 's/^StartupWMClass=//p' "$desktop")"
+[ -n "$wmclass" ] || fail "the menu entry names no window class"
+"$here/../app/starts_under_xvfb.sh" "$prefix/games/rumie" "$wmclass"
 echo "installed game is complete and starts"

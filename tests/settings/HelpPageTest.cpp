@@ -3,6 +3,7 @@
 // rule changed without the page fails here.
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QRegularExpression>
 #include <map>
@@ -244,8 +245,16 @@ TEST(HelpPage, EachTableRowNamesWhatItsFiguresBelongTo) {
             const QStringList rows = rowsWith(html, "tenant." + QString::number(code) + '.');
             ASSERT_EQ(rows.size(), 1) << code;
             EXPECT_TRUE(rows[0].contains(u'>' + word(t->name) + u'<'));
-            // with the floor's own picture, which lies beside the page
-            EXPECT_TRUE(rows[0].contains(QString::fromUtf16(t->picture).mid(1)));
+            // with the floor's own picture as the game shows it in the page's language
+            const QString picture = QStringLiteral(RUMIE_BIN_DIR "/") + QString::fromUtf16(t->picture).mid(1);
+            EXPECT_TRUE(rows[0].contains(u'"' + QFileInfo(ui::qt::inPlayersLanguage(picture)).fileName() + u'"'));
+        }
+        // Every picture the page shows lies beside it, the English page's in English.
+        static const QRegularExpression img(QStringLiteral(R"re(<img\b[^>]*\bsrc="([^"]*)")re"));
+        for (auto it = img.globalMatch(html); it.hasNext();) {
+            const QString src = it.next().captured(1);
+            EXPECT_TRUE(QFileInfo(QStringLiteral(RUMIE_BIN_DIR "/") + src).isFile()) << src.toStdString();
+            EXPECT_EQ(src.contains(QStringLiteral(".en.")), language == ui::qt::Language::English) << src.toStdString();
         }
     }
     ui::qt::useLanguage(*QCoreApplication::instance(), ui::qt::Language::Japanese);

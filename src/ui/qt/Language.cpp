@@ -81,13 +81,17 @@ QString translate(const QString& text, const char* which) {
 }  // namespace
 
 Language languageFromEnvironment(const std::function<QByteArray(const char*)>& env) {
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QByteArray value = env(name);
-        if (value.isEmpty()) continue;
-        // LANGUAGE is a list, "en_GB:ja"; its first entry leads.
-        return languageOf(value.split(':').first());
-    }
-    return Language::Japanese;
+    // The locale messages are read in: LC_ALL, else LC_MESSAGES, else LANG;
+    // with none of them set it is C.
+    QByteArray locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (locale.isEmpty()) locale = env(name);
+    if (locale.isEmpty()) locale = "C";
+    // LANGUAGE, a list ("en_GB:ja") whose first entry leads, goes before the
+    // locale, except under C or POSIX: there gettext ignores it, and so do we.
+    const QByteArray list = env("LANGUAGE");
+    if (!list.isEmpty() && locale != "C" && locale != "POSIX") return languageOf(list.split(':').first());
+    return languageOf(locale);
 }
 
 std::optional<Language> chooseLanguage(const QString& asked, const std::function<QByteArray(const char*)>& env) {

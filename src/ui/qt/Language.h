@@ -14,9 +14,10 @@ namespace ui::qt {
 
 enum class Language { Japanese, English };
 
-// English when the first user-interface language the system names (LANGUAGE,
-// LC_ALL, LC_MESSAGES, LANG, the first one set) is English; Japanese for
-// every other language and for C/POSIX.
+// English when the system's language for messages is English, as gettext
+// reads it: the first entry of LANGUAGE, unless the locale (LC_ALL, else
+// LC_MESSAGES, else LANG) is C or POSIX, which ignore LANGUAGE; else the
+// locale's language. Japanese for every other language and for C/POSIX.
 Language languageFromEnvironment(const std::function<QByteArray(const char*)>& env);
 // The language the player asked for with --lang ("en" or "ja"; empty when
 // not asked), else the environment's; nothing for any other word.

@@ -3,6 +3,8 @@
 #include "ui/qt/Language.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -15,6 +17,15 @@ void QtSeams::attach(ui::Runtime* runtime, ViewFactory views) {
     runtime_ = runtime;
     views_ = std::move(views);
     actOnceOnHeldKeys();
+}
+
+QString filesFolder() {
+    static const QString folder = [] {
+        const QString program = QCoreApplication::applicationDirPath();
+        const QString installed = QDir::cleanPath(program + QStringLiteral("/" RUMIE_DATA_FROM_PROGRAM));
+        return QFileInfo::exists(installed + QStringLiteral("/installed")) ? installed : program;
+    }();
+    return folder;
 }
 
 QWidget* QtSeams::activeWindow() const {
@@ -68,7 +79,7 @@ void QtSeams::runModal(ui::Form& form, ui::View* view) {
 
 int QtSeams::wallSecond() { return QTime::currentTime().second(); }
 
-QString QtSeams::programFolder() { return QCoreApplication::applicationDirPath(); }
+QString QtSeams::programFolder() { return filesFolder(); }
 
 QString QtSeams::dataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The seams as the player meets them: message boxes, Qt windows, a QTimer,
-// the real clock, the executable's folder, and the process ending.
+// the real clock, the folder of the game's files, and the process ending.
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -8,6 +8,14 @@
 #include "ui/Runtime.h"
 
 namespace ui::qt {
+
+// The folder of the game's own files (the pictures, the help pages, the
+// icons) and of the save of a copy that is not installed: beside the
+// program, where it was built or unpacked. An installed copy keeps the
+// program alone in <prefix>/libexec/rumie and its files in
+// <prefix>/share/rumie, which the install marks with the file "installed".
+// Found once, when first asked.
+QString filesFolder();
 
 class QtSeams : public ui::Seams, public ui::Timer::Driver {
 public:
