@@ -76,6 +76,12 @@ const Shortcut kShortcuts[] = {
 }  // namespace
 
 TEST_F(Keys, ShortcutsDoWhatTheirButtonsDoAndNothingWhileTheyAreDisabled) {
+    // Before a game Tab goes round the two buttons that can be pressed.
+    for (auto [from, to] : {std::pair{"Command6", "Command7"}, {"Command7", "Command6"}}) {
+        focusOn(from);
+        press(Qt::Key_Tab);
+        EXPECT_EQ(focusName(), to);
+    }
     for (const Shortcut& s : kShortcuts) {
         SCOPED_TRACE(s.name);
         auto* b = find<QPushButton>(frame(), s.button);
@@ -136,13 +142,28 @@ TEST_F(Keys, PaneKeysMoveBetweenTheToolRowAndTheChildWindows) {
         {"Command8", Qt::Key_Tab, Qt::NoModifier, "Command3"},
         {"Command3", Qt::Key_Backtab, Qt::ShiftModifier, "Command8"},
     };
-    for (const Row& r : rows) {
+    auto play = [&](const Row& r) {
         SCOPED_TRACE(std::string(r.from) + " → " + r.to);
         if (std::string(r.from) == "Command3") focusOn("Kivora");  // the active child before the row
-        focusOn(r.from);
+        if (*r.from) focusOn(r.from);
+        else if (QWidget* f = focus()) f->clearFocus();  // the keyboard in no pane
         press(r.key, r.mods);
         EXPECT_TRUE(focusIn(r.to)) << focusName();
-    }
+    };
+    for (const Row& r : rows) play(r);
+    play({"", Qt::Key_F6, Qt::NoModifier, "Command3"});
+    play({"", Qt::Key_Tab, Qt::ControlModifier, "Kivora"});
+    // F6 back into a window lands where the keyboard was in it.
+    focusOn("Label1_1");
+    press(Qt::Key_F6, Qt::ShiftModifier);
+    press(Qt::Key_F6);
+    EXPECT_EQ(focusName(), "Label1_1");
+    // A child window closed by its close box is no stop any more.
+    find<QMdiSubWindow>(frame(), "Game")->close();
+    play({"Kivora", Qt::Key_F6, Qt::NoModifier, "Choiwin"});
+    play({"Kivora", Qt::Key_Tab, Qt::ControlModifier, "Choiwin"});
+    play({"Choiwin", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "Kivora"});
+    p.dispatch([&] { p.main().command1Click(); });
 
     // The menus open with their first entry chosen; Escape closes them.
     for (auto [key, menu] : {std::pair{Qt::Key_F, "File"}, {Qt::Key_V, "Open"}, {Qt::Key_H, "Help"}}) {
@@ -183,9 +204,13 @@ TEST_F(Keys, TheArrowsWalkThePickersLabelsThatShowText) {
         const char* from;
         int key;
         const char* to;
+        Qt::KeyboardModifiers mods = Qt::NoModifier;  // the keypad's arrows with Num Lock off
     };
     const Row rows[] = {
         {"Label1_0", Qt::Key_Down, "Label1_1"}, {"Label1_1", Qt::Key_Up, "Label1_0"},
+        {"Label1_0", Qt::Key_Down, "Label1_1", Qt::KeypadModifier}, {"Label1_1", Qt::Key_Up, "Label1_0", Qt::KeypadModifier},
+        {"Label1_2", Qt::Key_Right, "Label2_0", Qt::KeypadModifier}, {"Label2_4", Qt::Key_Left, "Label1_1", Qt::KeypadModifier},
+        {"Label2_0", Qt::Key_End, "Label2_9", Qt::KeypadModifier},
         {"Label1_0", Qt::Key_Up, "Label1_0"},   {"Label1_3", Qt::Key_Down, "Label1_3"},
         {"Label1_2", Qt::Key_Home, "Label1_0"}, {"Label1_0", Qt::Key_End, "Label1_3"},
         {"Label1_2", Qt::Key_Right, "Label2_0"}, {"Label2_4", Qt::Key_Left, "Label1_1"},
@@ -196,7 +221,7 @@ TEST_F(Keys, TheArrowsWalkThePickersLabelsThatShowText) {
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.from) + " → " + r.to);
         focusOn(r.from);
-        press(r.key);
+        press(r.key, r.mods);
         EXPECT_EQ(focusName(), r.to);
     }
     // The last block lists five floors: the blank ones are skipped.
