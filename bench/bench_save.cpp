@@ -1,5 +1,6 @@
-// One save file written and read: the codec alone, and a whole "ロード" from
-// the program folder into a running game.
+// One save file written and read: the codec alone, a whole "ロード" from the
+// program folder into a running game, and the automatic save a month end
+// writes (a 100-floor game with 255 years of history, to disk and synced).
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include "shell/Program.h"
 #include "shell/Start.h"
 #include "state/SaveFile.h"
+#include "town/Game.h"
 
 namespace {
 
@@ -78,5 +80,23 @@ void LoadIntoARunningGame(benchmark::State& state) {
     for (auto _ : state) p.dispatch([&] { p.main().command6Click(); });
 }
 BENCHMARK(LoadIntoARunningGame)->Unit(benchmark::kMicrosecond);
+
+void AutoSaveAtAMonthEnd(benchmark::State& state) {
+    LoadSeams seams;
+    Program p(seams);
+    seams.program = &p;
+    p.startUp();
+    p.dispatch([&] { p.start().command1Click(); });
+    p.dispatch([&] { p.main().fstaClick(); });
+    p.dispatch([&] {
+        for (int i = 2; i <= 100; ++i) p.state.setCkai(i, QString::number(i % 3 + 1));
+        p.game().Kaisu.setText(QStringLiteral("100"));
+    });
+    std::vector<state::MonthRow> rows;
+    for (int i = 0; i < 255 * 12; ++i) rows.push_back({1 + i / 12, 1 + i % 12, 100.0 + i, 400, 1030.0 + i, 10.0 + i, 100});
+    p.history.reset(rows);
+    for (auto _ : state) p.main().AutoWrite();
+}
+BENCHMARK(AutoSaveAtAMonthEnd)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

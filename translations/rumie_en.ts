@@ -84,6 +84,10 @@
         <translation>Continue</translation>
     </message>
     <message>
+        <source>自動保存から再開</source>
+        <translation>Resume from Autosave</translation>
+    </message>
+    <message>
         <source>セーブして終わる</source>
         <translation>Save and quit</translation>
     </message>

@@ -27,6 +27,9 @@ void okaneChange(Program& p) {
     } else if (money < 1) {
         m.Simo.setText(QStringLiteral("0円"));
         m.OkaneH.visible = false;
+        // A lost game is over: nothing keeps it any more, nor comes back to it.
+        p.state.Ended = 1;
+        m.AutoDrop();
         p.ask(QStringLiteral("ゲームオーバー。所持金が0になりました…。"), ui::Prompt::Buttons::Ok,
               ui::Prompt::Icon::Warning);
         p.state.GameOver = 1;

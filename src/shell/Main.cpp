@@ -20,6 +20,7 @@ Main::Main(Program& p) : ui::Form(p), p(p) {
 
 void Main::load() {
     p.state.Spe = 50;
+    Fauto.enabled = autoSaveReads(p);
     p.kivora();
     p.kivora.hide();
 }

@@ -25,6 +25,7 @@ public:
     ui::Command File{QStringLiteral("ファイル")};
     ui::Command FSta{QStringLiteral("始める")};
     ui::Command Fcon{QStringLiteral("続きから")};
+    ui::Command Fauto{QStringLiteral("自動保存から再開"), false};
     ui::Command Fsa{QStringLiteral("セーブして終わる"), false};
     ui::Command Fset{QStringLiteral("環境設定")};
     ui::Command Open{QStringLiteral("表示")};
@@ -39,7 +40,9 @@ public:
     bool queryUnload() override;
 
     void fstaClick();
+    void fileClick();  // the menu opens: is there a game to come back to?
     void fconClick();
+    void fautoClick();
     void command6Click();
     void fsaClick();
     void command3Click();
@@ -54,18 +57,30 @@ public:
     void command8Click();
     void command4Click();
 
-    // Reads the save file into the game; a file that is missing or not whole
-    // changes nothing and says so. True when the game was loaded.
-    bool FileRead();
+    // Reads a save file (the player's, or the automatic one) into the game; a
+    // file that is missing or not whole changes nothing and says so. True
+    // when the game was loaded.
+    bool FileRead(const QString& path);
+
+    // The automatic save: the whole game written beside the save at each
+    // month end, silently; gone with a game that ended.
+    void AutoWrite();
+    void AutoDrop();
 
 private:
     void saveAndQuit();
     void FileWrite();
-    bool loadUnderGuard();
+    bool loadUnderGuard(const QString& path);
     Program& p;
 };
 
 // The one save slot. Everything that reads or writes it asks here.
 QString saveFile(const Program& p);
+// The automatic save, beside it.
+QString autoSaveFile(const Program& p);
+// A save's history "推移", beside it.
+QString historyFile(const QString& save);
+// Does the automatic save hold a whole game?
+bool autoSaveReads(const Program& p);
 
 }  // namespace shell

@@ -1,5 +1,6 @@
 // The frame's save and load: "保存" and "セーブして終わる" write the game and
-// end the program; "続きから" and "ロード" read it back.
+// end the program; "続きから" and "ロード" read it back. The month end keeps
+// an automatic save beside it, which "自動保存から再開" reads back.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,14 +24,21 @@ namespace shell {
 QString saveFile(const Program& p) {
     const QString data = p.seams.dataFolder();
     const bool installed = QFileInfo::exists(p.programFile(QStringLiteral("installed")));
+    const QString name = QString::fromLatin1(state::kSaveFile);
     if (data.isEmpty() || (!installed && QFileInfo(p.seams.programFolder()).isWritable()))
-        return p.programFile(QStringLiteral("\\Kivora.teskdata"));
-    return data + QStringLiteral("/Kivora.teskdata");
+        return p.programFile(name);
+    return data + u'/' + name;
 }
 
-// The history lies beside the save, wherever the save lies.
-QString historyFile(const Program& p) {
-    return QFileInfo(saveFile(p)).dir().filePath(QString::fromLatin1(state::kHistoryFile));
+QString autoSaveFile(const Program& p) {
+    return QFileInfo(saveFile(p)).dir().filePath(QString::fromLatin1(state::kAutoSaveFile));
+}
+
+// The history lies beside its save, wherever the save lies.
+QString historyFile(const QString& save) {
+    const QFileInfo f(save);
+    if (f.fileName() == QLatin1String(state::kSaveFile)) return f.dir().filePath(QString::fromLatin1(state::kHistoryFile));
+    return save + QStringLiteral(".suii");
 }
 
 namespace {
@@ -127,7 +135,7 @@ void Main::FileWrite() {
                  ui::Prompt::Icon::Warning);
         return;
     }
-    writeHistory(prog, historyFile(prog), *bytes);
+    writeHistory(prog, historyFile(s.SavePath.toText()), *bytes);
     prog.ask(QStringLiteral("保存終了"));
     prog.endNow();
 }
@@ -136,7 +144,7 @@ void Main::FileWrite() {
 // controls and a fresh week count.
 void Main::fconClick() {
     Program& prog = p;
-    if (!loadUnderGuard()) return;
+    if (!loadUnderGuard(saveFile(prog))) return;
     Main& m = prog.main();
     m.Simo.setText(QStringLiteral(",000,000円"));
     m.OkaneH.visible = true;
@@ -148,26 +156,35 @@ void Main::fconClick() {
 // here too, or a hundred million yen would read "100円".
 void Main::command6Click() {
     Program& prog = p;
-    if (!loadUnderGuard()) return;
+    if (!loadUnderGuard(saveFile(prog))) return;
     prog.main().Simo.setText(QStringLiteral(",000,000円"));
 }
 
+// "自動保存から再開": the automatic save, loaded as "ロード" loads the save.
+void Main::fautoClick() {
+    Program& prog = p;
+    if (!loadUnderGuard(autoSaveFile(prog))) return;
+    prog.main().Simo.setText(QStringLiteral(",000,000円"));
+}
+
+void Main::fileClick() { Fauto.enabled = autoSaveReads(p); }
+
 // While the guard is up a month the load writes skips its settlement: loading
 // restores the saved game and books nothing. The next week change lowers it.
-bool Main::loadUnderGuard() {
+bool Main::loadUnderGuard(const QString& path) {
     Program& prog = p;
     const uint8_t before = prog.state.Era;
     prog.state.Era = 1;
-    if (prog.main().FileRead()) return true;
+    if (prog.main().FileRead(path)) return true;
     prog.state.Era = before;
     return false;
 }
 
-bool Main::FileRead() {
+bool Main::FileRead(const QString& path) {
     Program& prog = p;
     state::GameState& s = prog.state;
     s.SavePath = ui::Variant::text(saveFile(prog));
-    const std::optional<QByteArray> bytes = readBytes(s.SavePath.toText());
+    const std::optional<QByteArray> bytes = readBytes(path);
     const std::optional<state::SaveGame> loaded = bytes ? state::readSave(*bytes) : std::nullopt;
     if (!loaded) {
         prog.ask(QStringLiteral("セーブデータを読み込めませんでした"), ui::Prompt::Buttons::Ok,
@@ -177,7 +194,7 @@ bool Main::FileRead() {
     const state::SaveGame& g = *loaded;
     // The history comes with its save; a missing, broken or foreign one only
     // starts it afresh.
-    const std::optional<QByteArray> history = readBytes(historyFile(prog));
+    const std::optional<QByteArray> history = readBytes(historyFile(path));
     prog.history.reset(history ? state::historyFor(*history, *bytes, g.Ye1, g.Mon1) : std::vector<state::MonthRow>{});
 
     // The record, in file order.
@@ -237,6 +254,29 @@ bool Main::FileRead() {
     prog.kivora.show();
     prog.main().OkaneH.visible = true;
     return true;
+}
+
+bool autoSaveReads(const Program& p) {
+    const std::optional<QByteArray> bytes = readBytes(autoSaveFile(p));
+    return bytes && state::readSave(*bytes);
+}
+
+// Written as the save is, whole or not at all, with its own history. A write
+// that fails leaves the last one and says nothing: the next month end tries again.
+void Main::AutoWrite() {
+    Program& prog = p;
+    const QString path = autoSaveFile(prog);
+    const std::optional<QByteArray> bytes = state::writeSave(snapshot(prog));
+    if (!bytes || !writeWhole(path, *bytes)) return;
+    writeHistory(prog, historyFile(path), *bytes);
+    Fauto.enabled = true;
+}
+
+void Main::AutoDrop() {
+    const QString path = autoSaveFile(p);
+    QFile::remove(path);
+    QFile::remove(historyFile(path));
+    Fauto.enabled = false;
 }
 
 }  // namespace shell

@@ -90,6 +90,8 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     file->setObjectName(QStringLiteral("File"));
     bind.action(file->addAction(QString()), m.FSta, "FSta", [&m] { m.fstaClick(); });
     bind.action(file->addAction(QString()), m.Fcon, "Fcon", [&m] { m.fconClick(); });
+    bind.action(file->addAction(QString()), m.Fauto, "Fauto", [&m] { m.fautoClick(); });
+    QObject::connect(file, &QMenu::aboutToShow, w_, [&p, &m] { p.dispatch([&m] { m.fileClick(); }); });
     bind.action(file->addAction(QString()), m.Fsa, "Fsa", [&m] { m.fsaClick(); });
     file->addSeparator()->setObjectName(QStringLiteral("senn"));
     bind.action(file->addAction(QString()), m.Fset, "Fset", [&m] { m.fsetClick(); });

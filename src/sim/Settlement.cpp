@@ -70,6 +70,13 @@ struct YearTurn {
     state::GameState& s;
 };
 
+// Counts the month ends running, one inside another.
+struct MonthEnd {
+    explicit MonthEnd(state::GameState& s) : s(s) { ++s.MonthEnds; }
+    ~MonthEnd() { --s.MonthEnds; }
+    state::GameState& s;
+};
+
 void booking(Program& p, int32_t result) {
     shell::Main& m = p.main();
     m.Okane.setNumber(m.Okane.number() + result / 100.0);  // may end the game
@@ -92,7 +99,9 @@ void record(Program& p, state::MonthRow row, int32_t result) {
 }  // namespace
 
 void monChange(Program& p) {
-    if (p.state.Era == 0) {
+    const MonthEnd running(p.state);
+    const bool settles = p.state.Era == 0;
+    if (settles) {
         // Dated now, as the bank dates it: the clock may move on while the report waits.
         state::MonthRow row;
         const MonthEntered date = monthEntered(p);
@@ -117,6 +126,9 @@ void monChange(Program& p) {
         }
         p.kivora().Ye.setNumber(p.kivora().Ye.number() + 1);
     }
+    // The game is kept once the month end is wholly done: not inside another
+    // one still waiting on a message, nor half way through the turn of the year.
+    if (settles && p.state.MonthEnds == 1 && p.state.Ended == 0) p.main().AutoWrite();
 }
 
 }  // namespace sim

@@ -38,6 +38,10 @@ public:
     // Up while the turn of the year settles month 1 with the old year still
     // shown: that month is the January of the year being entered.
     uint8_t YearTurn = 0;
+    // Month ends running, one inside another while a message waits.
+    uint8_t MonthEnds = 0;
+    // Lost or won: from its last message on, the game is kept no more.
+    uint8_t Ended = 0;
     ui::Variant SavePath;
     std::array<uint8_t, 100> KaiBuffer{};
 

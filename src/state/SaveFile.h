@@ -13,6 +13,9 @@
 namespace state {
 
 inline constexpr int kSaveRecords = 128;
+// The player's one save, and the automatic save the month end keeps beside it.
+inline constexpr const char* kSaveFile = "Kivora.teskdata";
+inline constexpr const char* kAutoSaveFile = "Kivora.auto";
 // A saved game is a few kilobytes; a file larger than this is not one, and a
 // game that would need one is not written.
 inline constexpr qsizetype kLargestSave = 16 * 1024 * 1024;

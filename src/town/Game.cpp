@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "building/Kivora.h"
+#include "shell/Main.h"
 #include "town/Kaisyamei.h"
 #include "town/Ladders.h"
 #include "town/People.h"
@@ -87,6 +88,8 @@ void Game::gotFocus() {
     if (Hatte.text() != QString::fromUtf16(kGrades.back().word)) return;
     building::Kivora& k = p.kivora();
     const QString code = clearCode(k.Ye.number(), k.Mon.number(), k.We.number());
+    p.state.Ended = 1;  // a game won is over: its automatic save goes with it
+    p.main().AutoDrop();
     p.ask(QStringLiteral("ゲームクリア!パスは") + code, ui::Prompt::Buttons::Ok, ui::Prompt::Icon::None,
           QStringLiteral("ゲームのクリア"));
     p.endNow();

@@ -758,3 +758,120 @@ TEST(HistoryStory, OnlyTheSavesOwnHistoryComesBackAndNoneStopsTheLoad) {
         }
     }
 }
+
+// The automatic save: at each month end the whole game as 保存 would write it,
+// with its history, beside the save; "自動保存から再開" brings it back as ロード
+// does, into the idle frame or over another game, keeping that game's pause.
+TEST(AutoSaveStory, EveryMonthEndKeepsTheGameAndTheMenuBringsItBack) {
+    Session played;
+    played.startGame(kName);
+    const QString autoSave = QFileInfo(played.saveFile()).dir().filePath(QStringLiteral("Kivora.auto"));
+    EXPECT_FALSE(played.prog.main().Fauto.enabled);
+    played.act([&] { played.prog.state.M1ye = 2, played.prog.state.M1mo = 1; });
+    played.act([&] { played.prog.main().Okane.setText(QStringLiteral("1000")); });
+    played.act([&] { played.prog.kivora().Mon.setText(QStringLiteral("11")); });  // a month end too
+    played.act([&] { played.prog.main().command1Click(); });  // the panel works out the grade
+    played.seams.expect(QStringLiteral("窓口1の融資返済です"));
+    for (int i = 0; i < 3; ++i) {  // over the turn of the year
+        played.toNextMonthEnd();
+        EXPECT_TRUE(played.prog.main().Fauto.enabled);
+    }
+    ASSERT_EQ(played.date(), QStringLiteral("2/2/1"));
+    const QByteArray kept = readFile(autoSave);
+    const std::vector<state::MonthRow> rows = played.prog.history.rows();
+    const QStringList game = savedGame(played.prog);
+    played.seams.expect(kAsk, Answer::Yes);
+    played.seams.expect(kSaved);
+    played.act([&] { played.prog.main().command3Click(); });
+    EXPECT_EQ(readFile(played.saveFile()), kept) << "not the game 保存 writes";
+
+    for (const char* over : {"the idle frame", "a running game", "a paused game"}) {
+        SCOPED_TRACE(over);
+        Session back;  // the program started again after it was killed
+        if (std::string(over) == "the idle frame") back.openFrame();
+        else back.startGame();
+        if (std::string(over) == "a paused game") back.act([&] { back.prog.main().command4Click(); });
+        writeFile(QFileInfo(back.saveFile()).dir().filePath(QStringLiteral("Kivora.auto")), kept);
+        writeFile(QFileInfo(back.saveFile()).dir().filePath(QStringLiteral("Kivora.auto.suii")),
+                  readFile(autoSave + QStringLiteral(".suii")));
+        back.act([&] { back.prog.main().fileClick(); });
+        ASSERT_TRUE(back.prog.main().Fauto.enabled);
+        back.act([&] { back.prog.main().fautoClick(); });
+        EXPECT_TRUE(back.report.isEmpty()) << "the load booked a month end";
+        EXPECT_EQ(back.prog.history.rows(), rows);
+        QStringList now = savedGame(back.prog), then = game;
+        const bool paused = std::string(over) == "a paused game";
+        EXPECT_EQ(now.takeFirst(), kName + (paused ? QStringLiteral("社長 - 停止中") : QStringLiteral("社長 - 行動中")));
+        then.removeFirst();
+        EXPECT_EQ(now, then);
+        EXPECT_EQ(back.prog.kivora().Timer1.enabled(), !paused);
+    }
+}
+
+// A write that fails leaves the last automatic save whole and says nothing;
+// the next month end tries again. A game that ends takes it with it, and no
+// month end run while its last message waits writes it again.
+TEST_F(SaveLoadTest, TheAutomaticSaveSurvivesFaultsAndGoesWithTheGame) {
+    startGame();
+    const QString autoSave = QFileInfo(saveFile()).dir().filePath(QStringLiteral("Kivora.auto"));
+    tick(405);
+    const QByteArray first = readFile(autoSave);
+    ASSERT_TRUE(state::readSave(first));
+    rlimit was{};
+    getrlimit(RLIMIT_FSIZE, &was);
+    const struct {
+        const char* what;
+        std::function<void()> fault, mend;
+    } faults[] = {
+        {"a full disk",
+         [] {
+             rlimit tight{};
+             getrlimit(RLIMIT_FSIZE, &tight);
+             tight.rlim_cur = 64;
+             std::signal(SIGXFSZ, SIG_IGN);
+             setrlimit(RLIMIT_FSIZE, &tight);
+         },
+         [&] {
+             setrlimit(RLIMIT_FSIZE, &was);
+             std::signal(SIGXFSZ, SIG_DFL);
+         }},
+        {"a folder nobody can write",
+         [&] { QFile::setPermissions(seams.folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner); },
+         [&] { QFile::setPermissions(seams.folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); }},
+    };
+    for (const auto& f : faults) {
+        SCOPED_TRACE(f.what);
+        const QByteArray before = readFile(autoSave);
+        f.fault();
+        tick(404);  // a month end, silently
+        f.mend();
+        if (getuid() != 0 || std::string(f.what) == "a full disk") {
+            EXPECT_EQ(readFile(autoSave), before);
+        }
+        EXPECT_EQ(QDir(seams.folder.path()).entryList(QDir::Files),
+                  QStringList({"Kivora.auto", "Kivora.auto.suii"}));
+        tick(404);
+        EXPECT_NE(readFile(autoSave), before) << "not tried again";
+    }
+    // Lost: while the message waits the weeks go on, and nothing is kept.
+    seams.expect(kDefeat, Answer::Ok, [&] {
+        EXPECT_FALSE(QFile::exists(autoSave));
+        tick(405);
+    });
+    act([&] { prog.main().Okane.setText(QStringLiteral("0.5")); });
+    EXPECT_TRUE(seams.endedNow);
+    EXPECT_EQ(QDir(seams.folder.path()).entryList(QDir::Files), QStringList());
+}
+
+// A broken automatic save is refused as a broken save is, and changes nothing.
+TEST_F(SaveLoadTest, ABrokenAutomaticSaveIsRefused) {
+    startGame();
+    tick(150);
+    writeFile(QFileInfo(saveFile()).dir().filePath(QStringLiteral("Kivora.auto")), golden().left(300));
+    act([&] { prog.main().fileClick(); });
+    EXPECT_FALSE(prog.main().Fauto.enabled);
+    const QStringList before = picture(prog);
+    seams.expect(kNotLoaded);
+    act([&] { prog.main().fautoClick(); });
+    EXPECT_EQ(picture(prog), before);
+}
