@@ -562,6 +562,11 @@
         <translation>History</translation>
     </message>
     <message>
+        <source>外観</source>
+        <extracomment>The window that draws the whole building floor by floor, in the View menu and as its title.</extracomment>
+        <translation>Exterior</translation>
+    </message>
+    <message>
         <source>所持金と収支</source>
         <translation>Money and results</translation>
     </message>
