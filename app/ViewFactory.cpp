@@ -6,6 +6,7 @@
 
 #include "building/ChoicView.h"
 #include "building/ChoiwinView.h"
+#include "building/GaikanView.h"
 #include "building/KakudaiView.h"
 #include "building/KivoraView.h"
 #include "finance/BankView.h"
@@ -43,6 +44,7 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
     if (name == "Shisetu") return std::make_unique<town::ShisetuView>(p, owner);
     if (name == "Kaisyamei") return std::make_unique<town::KaisyameiView>(p, owner);
     if (name == "Suii") return std::make_unique<town::SuiiView>(p, area);
+    if (name == "Gaikan") return std::make_unique<building::GaikanView>(p, area);
     return nullptr;
 }
 

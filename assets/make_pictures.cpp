@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "../src/building/Signs.h"
+
 namespace {
 
 constexpr int W = 404, H = 384;
@@ -53,7 +55,11 @@ QString word(const char16_t* japanese, const char* inEnglish) {
     return english ? QString::fromLatin1(inEnglish) : QString::fromUtf16(japanese);
 }
 
-void caption(QPainter& p, const QString& text, QColor bg) {
+// The floor's sign, as 外観 draws it too: its word on its plate.
+void caption(QPainter& p, const building::Sign& sign, int alpha) {
+    const QString text = word(sign.word, sign.english);
+    QColor bg = QColor::fromRgb(sign.rgb);
+    bg.setAlpha(alpha);
     QFont f(QStringLiteral("Noto Sans CJK JP"));
     f.setPixelSize(26);
     f.setBold(true);
@@ -108,7 +114,7 @@ QImage rooftop() {
     p.setPen(QPen(QColor(230, 230, 230), 4));
     p.drawLine(0, int(H * 0.72) - 30, W, int(H * 0.72) - 30);
     for (int x = 10; x < W; x += 28) p.drawLine(x, int(H * 0.72) - 30, x, int(H * 0.72));
-    caption(p, word(u"屋上", "Rooftop"), QColor(40, 90, 160, 220));
+    caption(p, building::kRoofSign, 220);
     return img;
 }
 
@@ -149,7 +155,7 @@ QImage lobby() {
     p.setBrush(QColor(50, 140, 60));
     for (auto [x, y] : {std::pair{201, 230}, {188, 240}, {214, 240}, {201, 215}})
         p.drawEllipse(QPoint(x, y), 14, 18);
-    caption(p, word(u"ロビー", "Lobby"), QColor(150, 100, 40, 230));
+    caption(p, building::kLobbySign, 230);
     return img;
 }
 
@@ -167,7 +173,7 @@ QImage empty() {
     p.setBrush(QColor(205, 160, 100));
     p.drawRect(QRect(60, 240, 60, 44));
     p.drawRect(QRect(100, 214, 44, 30));
-    caption(p, word(u"空き室", "Vacant"), QColor(110, 110, 110, 230));
+    caption(p, building::kTenantSigns[0], 230);
     return img;
 }
 
@@ -204,7 +210,7 @@ QImage hotel() {
     p.setBrush(QColor(120, 80, 40));
     p.drawRect(57, 210, 6, 40);
     p.drawRect(30, 250, 60, 10);
-    caption(p, word(u"ホテル", "Hotel"), QColor(160, 40, 60, 230));
+    caption(p, building::kTenantSigns[1], 230);
     return img;
 }
 
@@ -237,7 +243,7 @@ QImage restaurant() {
         p.drawRoundedRect(QRect(cx - 66, 230, 14, 54), 4, 4);
         p.drawRoundedRect(QRect(cx + 52, 230, 14, 54), 4, 4);
     }
-    caption(p, word(u"レストラン", "Restaurant"), QColor(200, 100, 30, 230));
+    caption(p, building::kTenantSigns[2], 230);
     return img;
 }
 
@@ -275,7 +281,7 @@ QImage office() {
         p.setBrush(QColor(50, 60, 80));
         p.drawRoundedRect(QRect(x + 30, 240, 40, 44), 8, 8);
     }
-    caption(p, word(u"会社", "Company"), QColor(40, 70, 130, 230));
+    caption(p, building::kTenantSigns[3], 230);
     return img;
 }
 

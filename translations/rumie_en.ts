@@ -566,6 +566,26 @@
         <translation>History</translation>
     </message>
     <message>
+        <source>外観</source>
+        <extracomment>The window that draws the whole building floor by floor, in the View menu and as its title.</extracomment>
+        <translation>Exterior</translation>
+    </message>
+    <message>
+        <source>%1階建て</source>
+        <extracomment>The building's height in the Exterior window.</extracomment>
+        <translation>%1 floors</translation>
+    </message>
+    <message>
+        <source>空き室</source>
+        <extracomment>The sign of a floor without a tenant, as on its picture.</extracomment>
+        <translation>Vacant</translation>
+    </message>
+    <message>
+        <source>ロビー</source>
+        <extracomment>The sign of floor 1, as on its picture.</extracomment>
+        <translation>Lobby</translation>
+    </message>
+    <message>
         <source>所持金と収支</source>
         <translation>Money and results</translation>
     </message>

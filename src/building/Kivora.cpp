@@ -70,18 +70,23 @@ void Kivora::label1Click(int i) {
 void Kivora::label2Click(int i) {
     if (i < 0 || i > 9) return;
     const QString text = Label2[i].text();
-    if (text != kPrompt) {
-        if (text.isEmpty()) return;  // no floor there
-        const QString tag = Label2[i].tag;
-        if (tag != kRoof && ui::strictNumber(tag) > p.state.Kai) return;
-        p.state.CF = tag;
-        if (tag != kRoof) {
-            p.choiwin().Dansu.setText(tag);
-            p.choiwin().Tr.setText(QStringLiteral("階"));
-        } else {
-            p.choiwin().Dansu.setText({});
-            p.choiwin().Tr.setText(tag);
-        }
+    if (text == kPrompt) {  // no block chosen yet: the browser opens as it stood
+        p.choiwin.show();
+        return;
+    }
+    if (text.isEmpty()) return;  // no floor there
+    floorClick(Label2[i].tag);
+}
+
+void Kivora::floorClick(const QString& tag) {
+    if (tag != kRoof && ui::strictNumber(tag) > p.state.Kai) return;
+    p.state.CF = tag;
+    if (tag != kRoof) {
+        p.choiwin().Dansu.setText(tag);
+        p.choiwin().Tr.setText(QStringLiteral("階"));
+    } else {
+        p.choiwin().Dansu.setText({});
+        p.choiwin().Tr.setText(tag);
     }
     p.choiwin.show();
 }

@@ -26,6 +26,9 @@ public:
     void gotFocus() override;
     void label1Click(int i);
     void label2Click(int i);
+    // A floor label's click once its tag is read: the floor (or "屋上") in
+    // 階数ごと. 外観's storeys open their floors here too.
+    void floorClick(const QString& tag);
     // The window holds the calendar: its close box only hides it.
     void closeBox() override { hideMe(); }
 

@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 
+#include "building/Gaikan.h"
 #include "building/Kakudai.h"
 #include "building/Kivora.h"
 #include "finance/Bank.h"
@@ -48,6 +49,9 @@ void Main::command5Click() {
 
 // The history only reads what the month ends wrote: the clock runs on.
 void Main::fsuiiClick() { p.suii.show(); }
+
+// The building drawn as it stands; it only reads the game, so the clock runs on.
+void Main::fgaikanClick() { p.gaikan.show(); }
 
 // "環境設定" and "設定": the speed dialog, with the clock held while it is open.
 void Main::fsetClick() {

@@ -32,6 +32,7 @@ public:
     ui::Command Command1{QStringLiteral("情報"), false};
     ui::Command Command5{QStringLiteral("ビルの詳細"), false};
     ui::Command Fsuii{QStringLiteral("推移"), false};
+    ui::Command Fgaikan{QStringLiteral("外観"), false};
     ui::Command Help{QStringLiteral("ヘルプ")};
     ui::Command Fhelp{QStringLiteral("ヘルプ")};
     ui::Command Fver{QStringLiteral("バージョン")};
@@ -51,6 +52,7 @@ public:
     void command1Click();
     void command5Click();
     void fsuiiClick();
+    void fgaikanClick();
     void fhelpClick();
     void fverClick();
     void command9Click();

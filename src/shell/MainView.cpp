@@ -100,6 +100,9 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     bind.action(open->addAction(QString()), m.Command1, "Command1", [&m] { m.command1Click(); });
     bind.action(open->addAction(QString()), m.Command5, "Command5", [&m] { m.command5Click(); });
     bind.action(open->addAction(QString()), m.Fsuii, "Fsuii", [&m] { m.fsuiiClick(); });
+    // 外観 has a key of its own, shown beside it; disabled, the key does nothing.
+    bind.action(open->addAction(QString()), m.Fgaikan, "Fgaikan", [&m] { m.fgaikanClick(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     QMenu* help = bar->addMenu(ui::qt::shown(m.Help.caption));
     help->setObjectName(QStringLiteral("Help"));
     bind.action(help->addAction(QString()), m.Fhelp, "Fhelp", [&m] { m.fhelpClick(); });

@@ -2,6 +2,7 @@
 
 #include "building/Choic.h"
 #include "building/Choiwin.h"
+#include "building/Gaikan.h"
 #include "building/Kakudai.h"
 #include "building/Kivora.h"
 #include "finance/Bank.h"
@@ -39,7 +40,8 @@ Program::Program(ui::Seams& seams)
       help1(*this, maker<settings::Help1>(this)),
       shisetu(*this, maker<town::Shisetu>(this)),
       kaisyamei(*this, maker<town::Kaisyamei>(this), &main),
-      suii(*this, maker<town::Suii>(this), &main) {
+      suii(*this, maker<town::Suii>(this), &main),
+      gaikan(*this, maker<building::Gaikan>(this), &main) {
     allWindowsGone = [this] { return !main.exists() && !start.exists(); };
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
@@ -325,7 +326,16 @@ TEST(English, EveryWindowShowsEnglishThatFits) {
     g.act([&] { g.p.main().fhelpClick(); });  // looked at while it is up
     g.act([&] { g.p.main().command4Click(); });  // paused
     g.act([&] { g.p.main().fsuiiClick(); });  // the history, a window inside the frame
+    g.act([&] { g.p.main().fgaikanClick(); });  // the building drawn, another
     look(frame);
+    // Its storeys, as drawn and as a screen reader names them.
+    QAccessibleInterface* storeys = QAccessible::queryAccessibleInterface(frame->findChild<QWidget*>(QStringLiteral("Storeys")));
+    ASSERT_NE(storeys, nullptr);
+    ASSERT_EQ(storeys->childCount(), g.p.state.Kai + 1);
+    for (int i = 0; i < storeys->childCount(); ++i)
+        EXPECT_FALSE(hasJapanese(storeys->child(i)->text(QAccessible::Name))) << i;
+    EXPECT_EQ(storeys->child(storeys->childCount() - 1)->text(QAccessible::Name), QStringLiteral("Floor 1 Lobby"));
+    EXPECT_EQ(storeys->child(storeys->childCount() - 2)->text(QAccessible::Name), QStringLiteral("Floor 2 Hotel"));
     // Its table: the headings and every figure of the months played.
     auto* table = frame->findChild<QTableView*>(QStringLiteral("Table"));
     ASSERT_NE(table, nullptr);
