@@ -670,5 +670,27 @@
         <source>首都～</source>
         <translation>Capital+</translation>
     </message>
+    <message>
+        <extracomment>What a screen reader hears: the arrow buttons of the floor browser and of the extension, by what they do.</extracomment>
+        <source>上の階</source>
+        <translation>Up a floor</translation>
+    </message>
+    <message>
+        <source>下の階</source>
+        <translation>Down a floor</translation>
+    </message>
+    <message>
+        <source>一階増やす</source>
+        <translation>One floor more</translation>
+    </message>
+    <message>
+        <source>一階減らす</source>
+        <translation>One floor less</translation>
+    </message>
+    <message>
+        <extracomment>What a screen reader hears between the items of a list it reads at once.</extracomment>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
 </context>
 </TS>

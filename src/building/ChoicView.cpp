@@ -5,15 +5,31 @@
 
 #include "building/Choic.h"
 #include "building/ChoiwinView.h"
+#include "building/Tenants.h"
+#include "ui/qt/Language.h"
 
 namespace building {
 
 ChoicView::ChoicView(Program& p, QWidget* owner) : DialogView(p, p.choic(), owner) {
     Choic& c = p.choic();
     auto* grid = new QGridLayout(w_);
-    auto* preview = bind.picture(new ui::qt::PictureBox(drawChooseHint), c.Ex, "Ex");
+    auto* preview = bind.picture(new ui::qt::PictureBox(drawChooseHint), c.Ex, "Ex", floorPictureWords,
+                                 ui::qt::shown(QStringLiteral("右から選んで下さい")));
     grid->addWidget(preview, 0, 0, 2, 1);
     auto* list = bind.list(new ui::qt::ListBoxWidget, c.Na, "Na", [&c] { c.naClick(); });
+    // Named by the window's title; each kind is heard with its price, as the
+    // price beside the list will show it once chosen: "ホテル 2億円かかリます".
+    list->setAccessibleName(ui::qt::shown(c.caption));
+    bind.sync([list, &c] {
+        for (int i = 0; i < list->count() && i < c.Na.items.size(); ++i) {
+            const TenantKind* kind = tenantByName(c.Na.items[i]);
+            const QString heard = kind ? ui::qt::figureWords({list->item(i)->text()}, QString::fromUtf16(kind->price),
+                                                             {ui::qt::shown(c.Label1.text())})
+                                       : QString();
+            if (list->item(i)->data(Qt::AccessibleTextRole).toString() != heard)
+                list->item(i)->setData(Qt::AccessibleTextRole, heard);
+        }
+    });
     QFont f = list->font();
     f.setPointSize(14);
     list->setFont(f);
@@ -27,7 +43,9 @@ ChoicView::ChoicView(Program& p, QWidget* owner) : DialogView(p, p.choic(), owne
     pf.setBold(true);
     amount->setFont(pf);
     price->addWidget(amount);
-    price->addWidget(bind.label(new QLabel, c.Label1, "Label1"));
+    QLabel* unit = bind.label(new QLabel, c.Label1, "Label1");
+    price->addWidget(unit);
+    bind.figure(amount, {}, {unit});
     price->addStretch(1);
     grid->addLayout(price, 1, 1);
     auto* buttons = new QHBoxLayout;

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "building/Choiwin.h"
+#include "building/Signs.h"
 #include "ui/qt/Language.h"
 
 namespace building {
@@ -30,6 +31,15 @@ void drawChooseHint(QPainter& painter, const QRect& area) {
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, ui::qt::shown(QStringLiteral("右から選んで下さい")));
 }
 
+QString floorPictureWords(const QString& file) {
+    static const std::pair<const char*, const Sign*> signs[] = {
+        {"oku.bmp", &kRoofSign},          {"robey.bmp", &kLobbySign},           {"mu.bmp", &kTenantSigns[0]},
+        {"hotel.bmp", &kTenantSigns[1]}, {"restaurant.bmp", &kTenantSigns[2]}, {"office.bmp", &kTenantSigns[3]}};
+    for (auto [name, sign] : signs)
+        if (file == QLatin1String(name)) return ui::qt::shown(QString::fromUtf16(sign->word));
+    return {};
+}
+
 ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), area) {
     Choiwin& c = p.choiwin();
     auto* lay = new QVBoxLayout(body_);
@@ -38,15 +48,22 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     big.setPointSize(16);
     auto floor = std::pair{&c.Dansu, "Dansu"}, unit = std::pair{&c.Tr, "Tr"};
     if (ui::qt::unitsBeforeNumbers()) std::swap(floor, unit);  // "Floor 12"
+    std::vector<QLabel*> words;
     for (auto [label, name] : {floor, unit, std::pair{&c.Label1, "Label1"}}) {
         QLabel* w = bind.label(new QLabel, *label, name);
         w->setFont(big);
         line->addWidget(w);
+        words.push_back(w);
     }
     line->setSpacing(ui::qt::unitsBeforeNumbers() ? 8 : 0);
     line->addStretch(1);
     lay->addLayout(line);
-    auto* picture = bind.picture(new ui::qt::PictureBox(drawNothing), c.Naisou, "Naisou");
+    // "2階です" is one figure, before the number or after it.
+    QLabel* number = words[ui::qt::unitsBeforeNumbers() ? 1 : 0];
+    if (ui::qt::unitsBeforeNumbers()) bind.figure(number, {words[0]}, {words[2]});
+    else bind.figure(number, {}, {words[1], words[2]});
+    auto* picture = bind.picture(new ui::qt::PictureBox(drawNothing), c.Naisou, "Naisou", floorPictureWords,
+                                 ui::qt::shown(QStringLiteral("なし")));
     picture->setFixedSize(244, 232);  // the same on every floor and on the rooftop
     lay->addWidget(picture, 0, Qt::AlignHCenter);
     auto* buttons = new QGridLayout;
@@ -58,8 +75,13 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
         b->setSizePolicy(sp);
         buttons->addWidget(b, row, col);
     };
-    place(bind.button(new QPushButton, c.Up, "Up", [&c] { c.upClick(); }), 0, 0);
-    place(bind.button(new QPushButton, c.Down, "Down", [&c] { c.downClick(); }), 1, 0);
+    // The arrows are called by what they do.
+    auto* up = bind.button(new QPushButton, c.Up, "Up", [&c] { c.upClick(); });
+    up->setAccessibleName(ui::qt::shown(QStringLiteral("上の階")));
+    place(up, 0, 0);
+    auto* down = bind.button(new QPushButton, c.Down, "Down", [&c] { c.downClick(); });
+    down->setAccessibleName(ui::qt::shown(QStringLiteral("下の階")));
+    place(down, 1, 0);
     place(bind.button(new QPushButton, c.追加, "追加", [&c] { c.追加Click(); }), 0, 1);
     auto* close = bind.button(new QPushButton, c.Command1, "Command1", [&c] { c.command1Click(); });
     place(close, 1, 1);

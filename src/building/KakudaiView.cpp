@@ -14,19 +14,25 @@ KakudaiView::KakudaiView(Program& p, QWidget* owner) : DialogView(p, p.kakudai()
     auto* lay = new QVBoxLayout(w_);
     QFont big = w_->font();
     big.setPointSize(14);
-    lay->addWidget(bind.label(new QLabel, k.Label1, "Label1"));
+    QLabel* question = bind.label(new QLabel, k.Label1, "Label1");
+    lay->addWidget(question);
     auto* target = new QHBoxLayout;
     QLabel* zou = bind.label(new QLabel, k.Zou, "Zou");
     zou->setFont(big);
     zou->setMinimumWidth(50);
     zou->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     target->addWidget(zou);
-    target->addWidget(bind.label(new QLabel, k.Label2, "Label2"));
+    QLabel* floors = bind.label(new QLabel, k.Label2, "Label2");
+    target->addWidget(floors);
     auto* steps = new QVBoxLayout;
     auto* up = bind.button(new QPushButton, k.Command1, "Command1", [&k] { k.command1Click(); });
     focusFirst(up);  // not on OK: one key must not buy a floor
     steps->addWidget(up);
-    steps->addWidget(bind.button(new QPushButton, k.Command2, "Command2", [&k] { k.command2Click(); }));
+    auto* down = bind.button(new QPushButton, k.Command2, "Command2", [&k] { k.command2Click(); });
+    steps->addWidget(down);
+    // The arrows are called by what they do.
+    up->setAccessibleName(ui::qt::shown(QStringLiteral("一階増やす")));
+    down->setAccessibleName(ui::qt::shown(QStringLiteral("一階減らす")));
     target->addLayout(steps);
     target->addStretch(1);
     lay->addLayout(target);
@@ -34,13 +40,19 @@ KakudaiView::KakudaiView(Program& p, QWidget* owner) : DialogView(p, p.kakudai()
     auto* price = new QHBoxLayout;
     // The sentence's words are drawn around the price instead.
     bind.drawnElsewhere(new QLabel(w_), k.Label3, "Label3");
-    price->addWidget(new QLabel(ui::qt::shown(QStringLiteral("費用は"))));
+    QLabel* before = bind.words(QStringLiteral("費用は"));
+    price->addWidget(before);
     QLabel* hiyou = bind.label(new QLabel, k.Hiyou, "Hiyou");
     hiyou->setFont(big);
     price->addWidget(hiyou);
-    price->addWidget(new QLabel(ui::qt::shown(QStringLiteral("億円です"))));
+    QLabel* after = bind.words(QStringLiteral("億円です"));
+    price->addWidget(after);
     price->addStretch(1);
     lay->addLayout(price);
+    // The question, the floors and the price are heard as the window opens.
+    bind.figure(zou, {}, {floors});
+    bind.figure(hiyou, {before}, {after});
+    bind.describe(w_, {question, zou, hiyou});
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto* ok = bind.button(new QPushButton, k.Command3, "Command3", [&k] { k.command3Click(); });

@@ -83,18 +83,22 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
         w->setFont(f);
         dl->addWidget(w);
     };
-    // A number and its word, in the order of the player's language.
+    // A number and its word, in the order of the player's language, heard
+    // as one figure.
     auto pair = [&](QLabel* number, const char16_t* word) {
-        auto* w = new QLabel(ui::qt::shown(QString::fromUtf16(word)));
+        QLabel* w = bind.words(QString::fromUtf16(word));
         if (ui::qt::unitsBeforeNumbers()) {  // "Year 1  Month 4  Week 1"
             part(w, plain);
             dl->addSpacing(4);
             part(number, bold);
             dl->addSpacing(10);
+            bind.figure(number, {w});
         } else {
             part(number, bold);
             part(w, plain);
+            bind.figure(number, {}, {w});
         }
+        return number;
     };
     // The frame text's words are drawn between the numbers instead.
     bind.drawnElsewhere(new QLabel(date), k.Label3, "Label3");

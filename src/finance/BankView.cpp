@@ -28,11 +28,15 @@ BankView::BankView(Program& p, QWidget* owner) : DialogView(p, p.bank(), owner) 
             bind.button(new QPushButton, b.button(n), buttons[n - 1], [&b, n] { b.windowClick(n); });
         window->setMinimumSize(90, 40);
         grid->addWidget(window, row, 0, 2, 1);
-        grid->addWidget(bind.label(new QLabel, b.status(n), statuses[n - 1]), row, 1);
+        QLabel* status = bind.label(new QLabel, b.status(n), statuses[n - 1]);
+        grid->addWidget(status, row, 1);
         QLabel* due = bind.label(new QLabel, b.due(n), dues[n - 1]);
         due->setMinimumHeight(due->fontMetrics().height());  // a free window keeps its row's height
         grid->addWidget(due, row + 1, 1);
+        // The window's state and its due date are heard with its button.
+        bind.describe(window, {status, due});
     }
+    bind.describe(w_, {heading});
     auto* ok = bind.button(new QPushButton, b.Command6, "Command6", [&b] { b.command6Click(); });
     ok->setDefault(true);  // Enter closes the bank, as Escape and the close box do
     focusFirst(ok);        // opening the bank borrows nothing

@@ -51,13 +51,15 @@ HoukokuView::HoukokuView(Program& p, QWidget* owner) : DialogView(p, p.houkoku()
         lay->addWidget(box);
         return box;
     };
+    // Each figure is a stop for the keyboard, heard with its caption, its
+    // unit and its mark as one text: "会社収入 1000万円 +".
     auto value = [&](ui::Label& l, const char* name) {
-        QLabel* w = bind.label(new QLabel, l, name);
+        QLabel* w = bind.label(new ui::qt::FigureLabel, l, name);
         w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         w->setMinimumWidth(80);
         return w;
     };
-    auto unit = [] { return new QLabel(ui::qt::shown(QStringLiteral("万円"))); };
+    auto unit = [&] { return bind.words(QStringLiteral("万円")); };
 
     auto* f1 = frame(h.Frame1, "Frame1", [&h] { h.frame1Click(); });
     auto* g1 = new QGridLayout(f1);
@@ -68,33 +70,52 @@ HoukokuView::HoukokuView(Program& p, QWidget* owner) : DialogView(p, p.houkoku()
                         {&h.Label4, "Label4", &h.Other, "Other", &h.Minus1, "Minus1"}};
     int r = 0;
     for (const Row& row : rows) {
-        g1->addWidget(bind.label(new QLabel, *row.caption, row.cname), r, 0);
-        g1->addWidget(value(*row.v, row.vname), r, 1);
-        g1->addWidget(unit(), r, 2);
-        g1->addWidget(bind.label(new QLabel, *row.side, row.sname), r, 3);
+        QLabel* caption = bind.label(new QLabel, *row.caption, row.cname);
+        g1->addWidget(caption, r, 0);
+        QLabel* v = value(*row.v, row.vname);
+        g1->addWidget(v, r, 1);
+        QLabel* u = unit();
+        g1->addWidget(u, r, 2);
+        QLabel* side = bind.label(new QLabel, *row.side, row.sname);
+        g1->addWidget(side, r, 3);
+        bind.figure(v, {caption}, {u, side});
         ++r;
     }
     g1->addWidget(rule(), r++, 0, 1, 4);
-    g1->addWidget(bind.label(new QLabel, h.Kei, "Kei"), r, 0);
-    g1->addWidget(value(h.Gou, "Gou"), r, 1);
-    g1->addWidget(unit(), r, 2);
+    QLabel* kei = bind.label(new QLabel, h.Kei, "Kei");
+    g1->addWidget(kei, r, 0);
+    QLabel* gou = value(h.Gou, "Gou");
+    g1->addWidget(gou, r, 1);
+    QLabel* u = unit();
+    g1->addWidget(u, r, 2);
+    bind.figure(gou, {kei}, {u});
 
     focusFirst(f1);  // Enter on it dismisses the report
     auto* f2 = frame(h.Frame2, "Frame2", [&h] { h.frame2Click(); });
     auto* g2 = new QGridLayout(f2);
-    g2->addWidget(value(h.Syozi, "Syozi"), 0, 1);
-    g2->addWidget(unit(), 0, 2);
-    g2->addWidget(bind.label(new QLabel, h.Plus2, "Plus2"), 1, 0, Qt::AlignRight);
-    g2->addWidget(value(h.Gou2, "Gou2"), 1, 1);
-    g2->addWidget(unit(), 1, 2);
+    QLabel* syozi = value(h.Syozi, "Syozi");
+    g2->addWidget(syozi, 0, 1);
+    g2->addWidget(u = unit(), 0, 2);
+    bind.figure(syozi, {ui::qt::shown(QStringLiteral("所持金"))}, {u});
+    QLabel* plus = bind.label(new QLabel, h.Plus2, "Plus2");
+    g2->addWidget(plus, 1, 0, Qt::AlignRight);
+    QLabel* gou2 = value(h.Gou2, "Gou2");
+    g2->addWidget(gou2, 1, 1);
+    g2->addWidget(u = unit(), 1, 2);
+    bind.figure(gou2, {plus}, {u});
     g2->addWidget(rule(), 2, 0, 1, 3);
     QLabel* an = value(h.An, "An");
     QFont bold = an->font();
     bold.setBold(true);
     an->setFont(bold);
     g2->addWidget(an, 3, 1);
-    g2->addWidget(unit(), 3, 2);
+    g2->addWidget(u = unit(), 3, 2);
+    bind.figure(an, {ui::qt::shown(h.Frame2.text())}, {u});
     g2->setColumnStretch(0, 1);
+    // The report opens on its first frame: the month's 合計 is heard with it,
+    // the balance with the second.
+    bind.describe(f1, {gou});
+    bind.describe(f2, {an});
     w_->setMinimumWidth(380);
 }
 

@@ -20,7 +20,7 @@ SetSView::SetSView(Program& p, QWidget* owner) : DialogView(p, p.setS(), owner) 
     lay->addWidget(heading);
 
     auto* track = new QHBoxLayout;
-    track->addWidget(new QLabel(ui::qt::shown(QStringLiteral("遅い"))));
+    track->addWidget(bind.words(QStringLiteral("遅い")));
     auto* slider = bind.slider(new ui::qt::ClickSlider(Qt::Horizontal), s.Slider1, "Slider1",
                                [&s] { s.slider1Click(); });
     slider->setTickPosition(QSlider::TicksBelow);
@@ -28,13 +28,14 @@ SetSView::SetSView(Program& p, QWidget* owner) : DialogView(p, p.setS(), owner) 
     slider->setPageStep(1);
     focusFirst(slider);
     track->addWidget(slider, 1);
-    track->addWidget(new QLabel(ui::qt::shown(QStringLiteral("速い"))));
+    track->addWidget(bind.words(QStringLiteral("速い")));
     lay->addLayout(track);
 
     // The sentence's words are drawn around the seconds instead.
     bind.drawnElsewhere(new QLabel(w_), s.Label2, "Label2");
     auto* sentence = new QHBoxLayout;
-    sentence->addWidget(new QLabel(ui::qt::shown(QStringLiteral("現在の速度は"))));
+    QLabel* before = bind.words(QStringLiteral("現在の速度は"));
+    sentence->addWidget(before);
     QLabel* speed = bind.label(new QLabel, s.Speed, "Speed");
     QFont big = speed->font();
     big.setPointSize(14);
@@ -43,9 +44,15 @@ SetSView::SetSView(Program& p, QWidget* owner) : DialogView(p, p.setS(), owner) 
     speed->setMinimumWidth(28);
     speed->setAlignment(Qt::AlignCenter);
     sentence->addWidget(speed);
-    sentence->addWidget(new QLabel(ui::qt::shown(QStringLiteral("秒で1週進みます"))));
+    QLabel* after = bind.words(QStringLiteral("秒で1週進みます"));
+    sentence->addWidget(after);
     sentence->addStretch(1);
     lay->addLayout(sentence);
+    // The slider is named by the heading above it; the sentence is heard
+    // with it.
+    heading->setBuddy(slider);
+    bind.figure(speed, {before}, {after});
+    bind.describe(slider, {speed});
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

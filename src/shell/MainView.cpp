@@ -149,6 +149,8 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     lay->insertSpacing(lay->indexOf(simo), -6);  // the suffix follows the digits directly
     row->addWidget(strip);
     w_->addToolBar(Qt::TopToolBarArea, row);
+    // A screen reader hears the money as one figure.
+    bind.figure(okaneH, {ui::qt::shown(QStringLiteral("所持金"))}, {simo});
     keys();
 }
 

@@ -10,8 +10,10 @@ namespace shell {
 NamerView::NamerView(Program& p, QWidget* owner) : DialogView(p, p.namer(), owner) {
     Namer& n = p.namer();
     auto* lay = new QVBoxLayout(w_);
-    lay->addWidget(bind.label(new QLabel, n.Label1, "Label1"));
+    QLabel* question = bind.label(new QLabel, n.Label1, "Label1");
+    lay->addWidget(question);
     auto* text = new QLineEdit;
+    question->setBuddy(text);  // the field is named by its question
     text->setObjectName(QStringLiteral("Text1"));
     // Every change counts, typed or set by an input method or a screen reader.
     QObject::connect(text, &QLineEdit::textChanged, [&n](const QString& s) { n.Text1 = s; });

@@ -25,10 +25,12 @@ GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
         auto* grid = new QGridLayout(box);
         for (int i = from; i < to; ++i) {
             const int r = i - from;
-            grid->addWidget(bind.label(new QLabel, g.Koumoku[i],
-                                       QStringLiteral("Koumoku_%1").arg(i).toUtf8().constData()),
-                            r, 0);
-            auto* value = bind.label(new QLabel, *rows[i], kValueNames[i]);
+            QLabel* caption =
+                bind.label(new QLabel, g.Koumoku[i], QStringLiteral("Koumoku_%1").arg(i).toUtf8().constData());
+            grid->addWidget(caption, r, 0);
+            // Each figure is a stop for the keyboard, heard with its caption
+            // and unit: "街人口 1000人".
+            auto* value = bind.label(new ui::qt::FigureLabel, *rows[i], kValueNames[i]);
             value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             value->setMinimumWidth(90);
             grid->addWidget(value, r, 1);
@@ -38,12 +40,14 @@ GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
                 bind.label(link, l, i == 7 ? "Label10" : "Label9");
                 l.colour = 0x0000FF;
                 link->setCursor(Qt::PointingHandCursor);
-                bind.onClick(link, [&g, i] { i == 7 ? g.label10Click() : g.label9Click(); });
+                bind.onClick(link, [&g, i] { i == 7 ? g.label10Click() : g.label9Click(); }, ui::qt::Acts::Link);
                 grid->addWidget(link, r, 2);
+                bind.figure(value, {caption});
             } else {
-                grid->addWidget(bind.label(new QLabel, g.Unit[i],
-                                           QStringLiteral("Unit_%1").arg(i).toUtf8().constData()),
-                                r, 2);
+                QLabel* unit =
+                    bind.label(new QLabel, g.Unit[i], QStringLiteral("Unit_%1").arg(i).toUtf8().constData());
+                grid->addWidget(unit, r, 2);
+                bind.figure(value, {caption}, {unit});
             }
         }
         lay->addWidget(box);

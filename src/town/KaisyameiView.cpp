@@ -26,18 +26,25 @@ KaisyameiView::KaisyameiView(Program& p, QWidget* owner) : DialogView(p, p.kaisy
                 {k.Label2, "Label2", k.RE, "RE", k.Label5, "Label5"},
                 {k.Label3, "Label3", k.KA, "KA", k.Label6, "Label6"}};
     int r = 0;
+    std::vector<QWidget*> counts;
     for (const auto& row : rows) {
-        grid->addWidget(bind.label(new QLabel, row.caption, row.captionName), r, 0);
+        QLabel* caption = bind.label(new QLabel, row.caption, row.captionName);
+        grid->addWidget(caption, r, 0);
         QLabel* count = bind.label(new QLabel, row.count, row.countName);
+        counts.push_back(count);
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         count->setMinimumWidth(48);
         QFont f = count->font();
         f.setBold(true);
         count->setFont(f);
         grid->addWidget(count, r, 1);
-        grid->addWidget(bind.label(new QLabel, row.unit, row.unitName), r, 2);
+        QLabel* unit = bind.label(new QLabel, row.unit, row.unitName);
+        grid->addWidget(unit, r, 2);
+        bind.figure(count, {caption}, {unit});
         ++r;
     }
+    // The counts are heard as the window opens: "ホテル 1社、…".
+    bind.describe(w_, counts);
     lay->addLayout(grid);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

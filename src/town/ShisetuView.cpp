@@ -4,13 +4,16 @@
 #include <QVBoxLayout>
 
 #include "town/Shisetu.h"
+#include "ui/qt/Language.h"
 
 namespace town {
 
 ShisetuView::ShisetuView(Program& p, QWidget* owner) : DialogView(p, p.shisetu(), owner) {
     Shisetu& s = p.shisetu();
     auto* lay = new QVBoxLayout(w_);
-    lay->addWidget(bind.list(new ui::qt::ListBoxWidget, s.List1, "List1", {}), 1);
+    auto* list = bind.list(new ui::qt::ListBoxWidget, s.List1, "List1", {});
+    list->setAccessibleName(ui::qt::shown(s.caption));  // the window's title is all that names it
+    lay->addWidget(list, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto* close = bind.button(new QPushButton, s.Command1, "Command1", [&s] { s.command1Click(); });

@@ -171,6 +171,7 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     model_->setParent(body_);
     table_ = new QTableView;
     table_->setObjectName(QStringLiteral("Table"));
+    table_->setAccessibleName(ui::qt::shown(f_.caption));  // read as the window's own table
     table_->setModel(model_);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);

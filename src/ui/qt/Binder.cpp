@@ -1,5 +1,6 @@
 #include "ui/qt/Binder.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,6 +50,20 @@ void ClickLabel::paintEvent(QPaintEvent* e) {
     drawFocusFrame(this, this, rect());
 }
 
+FigureLabel::FigureLabel(QWidget* parent) : QLabel(parent) { followText(); }
+
+void FigureLabel::followText() {
+    const bool shows = !text().isEmpty();
+    if (shows == (focusPolicy() != Qt::NoFocus)) return;
+    setFocusPolicy(shows ? Qt::StrongFocus : Qt::NoFocus);
+    if (!shows && hasFocus()) focusNextPrevChild(true);
+}
+
+void FigureLabel::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    drawFocusFrame(this, this, rect());
+}
+
 void ClickSlider::mouseReleaseEvent(QMouseEvent* e) {
     QSlider::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
@@ -70,6 +85,7 @@ void PictureBox::sync(const ui::Picture& p) {
     showBuiltin_ = p.builtin;
     // Read from disk at every load; a missing or broken file leaves it empty.
     pixmap_ = p.builtin || p.file.isEmpty() ? QPixmap() : QPixmap(inPlayersLanguage(p.file));
+    file_ = QFileInfo(p.file).fileName();
     update();
 }
 
@@ -101,11 +117,14 @@ Binder::~Binder() {
 
 QLabel* Binder::label(QLabel* w, ui::Label& l, const char* name) {
     w->setObjectName(QString::fromUtf8(name));
+    hear(w, heardAs(w));
     auto* clickable = qobject_cast<ClickLabel*>(w);
-    syncs_.push_back([w, &l, clickable, which = QByteArray(name)] {
+    auto* figure = qobject_cast<FigureLabel*>(w);
+    syncs_.push_back([w, &l, clickable, figure, which = QByteArray(name)] {
         const QString text = shown(l.text(), which.constData());
         if (w->text() != text) w->setText(text);
         if (clickable) clickable->followText();
+        if (figure) figure->followText();
         if (w->isHidden() == l.visible) w->setVisible(l.visible);
         QPalette pal = w->palette();
         const QColor c = QColor::fromRgb(l.colour);
@@ -124,8 +143,16 @@ QLabel* Binder::label(QLabel* w, ui::Label& l, const char* name) {
     return w;
 }
 
+QLabel* Binder::words(const QString& japanese) {
+    auto* w = new QLabel;
+    hear(w, {});
+    w->setText(shown(japanese));
+    return w;
+}
+
 QLabel* Binder::drawnElsewhere(QLabel* w, ui::Label& l, const char* name) {
     w->setObjectName(QString::fromUtf8(name));
+    hear(w, {Acts::Silent, {}, {}});
     w->hide();
     syncs_.push_back([w, &l] {
         if (w->text() != l.text()) w->setText(l.text());
@@ -142,6 +169,8 @@ QPushButton* Binder::button(QPushButton* w, ui::Command& c, const char* name, st
     QPushButton probe(QStringLiteral("あA"));
     probe.setFont(w->font());
     w->setMinimumHeight(probe.sizeHint().height());
+    // A button that never shows a caption is a bar to look at, not a control.
+    if (c.caption.isEmpty()) hear(w, {Acts::Silent, {}, {}});
     syncs_.push_back([w, &c] {
         const QString caption = shown(c.caption);
         if (w->text() != caption) w->setText(caption);
@@ -169,8 +198,16 @@ QAction* Binder::action(QAction* a, ui::Command& c, const char* name, std::funct
     return a;
 }
 
-PictureBox* Binder::picture(PictureBox* w, ui::Picture& p, const char* name) {
+PictureBox* Binder::picture(PictureBox* w, ui::Picture& p, const char* name,
+                            std::function<QString(const QString& file)> words, QString builtin) {
     w->setObjectName(QString::fromUtf8(name));
+    hear(w, {Acts::Picture,
+             [w, words = std::move(words), builtin = std::move(builtin)] {
+                 if (w->showsBuiltin()) return builtin;
+                 const QString file = w->fileShown();
+                 return file.isEmpty() || !words ? QString() : words(file);
+             },
+             {}});
     syncs_.push_back([w, &p] { w->sync(p); });
     return w;
 }
@@ -230,9 +267,43 @@ ClickSlider* Binder::slider(ClickSlider* w, ui::Slider& s, const char* name, std
     return w;
 }
 
-void Binder::onClick(ClickLabel* w, std::function<void()> click) {
+void Binder::onClick(ClickLabel* w, std::function<void()> click, Acts as) {
     ui::Runtime* rt = &rt_;
     connectEvent(QObject::connect(w, &ClickLabel::clicked, [rt, click] { rt->dispatch(click); }));
+    Heard h = heardAs(w);
+    h.as = as;
+    h.press = [w] { emit w->clicked(); };
+    hear(w, std::move(h));
+}
+
+void Binder::figure(QLabel* w, std::vector<Piece> before, std::vector<Piece> after) {
+    for (const auto* pieces : {&before, &after})
+        for (const Piece& p : *pieces)
+            if (p.label) hear(p.label, {Acts::Silent, {}, {}});
+    Heard h = heardAs(w);
+    h.name = [w, before = std::move(before), after = std::move(after)] {
+        const auto words = [](const std::vector<Piece>& pieces) {
+            QStringList out;
+            for (const Piece& p : pieces) out << (p.label ? p.label->text() : p.text);
+            return out;
+        };
+        return figureWords(words(before), w->text(), words(after));
+    };
+    hear(w, std::move(h));
+}
+
+void Binder::describe(QWidget* w, std::vector<QWidget*> by) {
+    for (QWidget* b : by) {
+        Heard h = heardAs(b);
+        h.describes = w;
+        hear(b, std::move(h));
+    }
+    syncs_.push_back([w, by = std::move(by)] {
+        QStringList words;
+        for (QWidget* b : by) words << spokenName(b);
+        const QString d = spokenList(words);
+        if (w->accessibleDescription() != d) w->setAccessibleDescription(d);
+    });
 }
 
 void Binder::refresh() {

@@ -13,6 +13,7 @@
 
 #include "ui/Runtime.h"
 #include "ui/qt/Keyboard.h"
+#include "ui/qt/ScreenReader.h"
 
 namespace ui::qt {
 
@@ -29,6 +30,18 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// A figure the keyboard stops on, so that a screen reader reads it: while it
+// shows text it takes the focus with Tab and shows a focus frame, as a
+// clickable label does; its keys go on to the window around it.
+class FigureLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit FigureLabel(QWidget* parent = nullptr);
+    void followText();
+protected:
     void paintEvent(QPaintEvent* e) override;
 };
 
@@ -54,11 +67,14 @@ public:
     void sync(const ui::Picture& p);
     bool showsBuiltin() const { return showBuiltin_; }
     bool showsFile() const { return !showBuiltin_ && !pixmap_.isNull(); }
+    // The file drawn now ("hotel.bmp"), empty when it draws none.
+    QString fileShown() const { return showsFile() ? file_ : QString(); }
 protected:
     void paintEvent(QPaintEvent*) override;
 private:
     Builtin builtin_;
     QPixmap pixmap_;
+    QString file_;
     bool showBuiltin_ = true;
     int loads_ = -1;
 };
@@ -78,25 +94,48 @@ protected:
 // Draws a focus frame round `area` of `on` while `w` has the keyboard's focus.
 void drawFocusFrame(QWidget* w, QWidget* on, const QRect& area);
 
+// Every widget the binder makes is heard by a screen reader as it is seen:
+// a label by its text, nothing while hidden or blank; a figure with its
+// caption and unit as one text; a clickable label as a button or a link.
 class Binder {
 public:
     explicit Binder(ui::Runtime& rt) : rt_(rt) {}
     ~Binder();
 
     QLabel* label(QLabel* w, ui::Label& l, const char* name);
+    // Words of the view's own beside a control, in the player's language.
+    QLabel* words(const QString& japanese);
     // A label whose words the view draws some other way: it keeps its name and
     // text but is never shown.
     QLabel* drawnElsewhere(QLabel* w, ui::Label& l, const char* name);
     QPushButton* button(QPushButton* w, ui::Command& c, const char* name, std::function<void()> click);
     QAction* action(QAction* a, ui::Command& c, const char* name, std::function<void()> click);
-    PictureBox* picture(PictureBox* w, ui::Picture& p, const char* name);
+    // `words` says what a file shows ("hotel.bmp" → "ホテル"), `builtin` what
+    // the built-in drawing shows; a picture that shows nothing says nothing.
+    PictureBox* picture(PictureBox* w, ui::Picture& p, const char* name,
+                        std::function<QString(const QString& file)> words = {}, QString builtin = {});
     // A change of the selected row, by mouse or keyboard, is the list's click.
     QListWidget* list(QListWidget* w, ui::ListBox& l, const char* name, std::function<void()> click);
     // Each new value the player sets reaches the control (and its change
     // handler) as one event; a click runs `click`.
     ClickSlider* slider(ClickSlider* w, ui::Slider& s, const char* name, std::function<void()> click);
-    // A click on a clickable widget, run as one event.
-    void onClick(ClickLabel* w, std::function<void()> click);
+    // A click on a clickable widget, run as one event; a screen reader
+    // calls it a button or a link and can press it.
+    void onClick(ClickLabel* w, std::function<void()> click, Acts as = Acts::Button);
+
+    // What a figure is called, its words in reading order: `before` (the
+    // caption), its own text, `after` (the unit, a mark), as one text —
+    // "所持金 100,000,000円". A label among the words says nothing more itself.
+    struct Piece {
+        Piece(QLabel* l) : label(l) {}
+        Piece(QString t) : text(std::move(t)) {}
+        QLabel* label = nullptr;
+        QString text;  // words of the view's own, as shown
+    };
+    void figure(QLabel* w, std::vector<Piece> before, std::vector<Piece> after = {});
+    // The description a screen reader reads after a control's name and role:
+    // what `by` say, kept up to date at every refresh.
+    void describe(QWidget* w, std::vector<QWidget*> by);
     void sync(std::function<void()> f) { syncs_.push_back(std::move(f)); }
 
     void refresh();

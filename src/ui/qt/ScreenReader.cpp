@@ -1,0 +1,165 @@
+#include "ui/qt/ScreenReader.h"
+
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QHash>
+#include <QLabel>
+#include <QPointer>
+
+#include "ui/qt/Language.h"
+
+namespace ui::qt {
+
+namespace {
+
+QHash<const QObject*, Heard>& heardWidgets() {
+    static QHash<const QObject*, Heard> all;
+    return all;
+}
+
+const Heard* heardOf(const QObject* o) {
+    auto it = heardWidgets().constFind(o);
+    return it == heardWidgets().constEnd() ? nullptr : &*it;
+}
+
+// The interface of every widget the binder made: it asks the widget's
+// entry at each question, so a label that starts to be clicked or joins a
+// figure is heard so at once.
+class HeardWidget : public QAccessibleWidget {
+public:
+    explicit HeardWidget(QWidget* w) : QAccessibleWidget(w) {}
+
+    QAccessible::Role role() const override {
+        switch (kind()) {
+        case Acts::Button: return QAccessible::Button;
+        case Acts::Link: return QAccessible::Link;
+        case Acts::Picture: return QAccessible::Graphic;
+        case Acts::Silent: return QAccessible::Client;
+        case Acts::Text: break;
+        }
+        return QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name && t != QAccessible::Description) return QAccessibleWidget::text(t);
+        // What the player cannot see is not read: no name, and never the
+        // title of the box around it, as Qt would give an empty label.
+        const Heard* h = heardOf(object());
+        if (!h || h->as == Acts::Silent || !widget()->isVisibleTo(widget()->window())) return {};
+        if (t == QAccessible::Description) return widget()->accessibleDescription();
+        if (h->name) return h->name();
+        if (const auto* l = qobject_cast<const QLabel*>(object())) return l->text().simplified();
+        return widget()->accessibleName();
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (kind() == Acts::Silent) s.invisible = true;
+        if (kind() == Acts::Link) s.linked = true;
+        return s;
+    }
+
+    int childCount() const override { return kind() == Acts::Silent ? 0 : QAccessibleWidget::childCount(); }
+
+    // A label names its buddy, as Qt's own labels do, and words that describe
+    // a control say so.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+        auto rels = QAccessibleWidget::relations(match);
+        const Heard* h = heardOf(object());
+        const auto* l = qobject_cast<const QLabel*>(object());
+        QWidget* named = l && l->buddy() ? l->buddy() : h ? h->describes.data() : nullptr;
+        if ((match & QAccessible::Labelled) && named)
+            if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(named))
+                rels.append({i, QAccessible::Labelled});
+        return rels;
+    }
+
+    QStringList actionNames() const override {
+        const Heard* h = heardOf(object());
+        QStringList names = QAccessibleWidget::actionNames();
+        // A blank label has nothing to press.
+        if (h && h->press && widget()->isEnabled() && !text(QAccessible::Name).isEmpty())
+            names.prepend(QAccessibleActionInterface::pressAction());
+        return names;
+    }
+
+    // Pressed after the screen reader's request has returned, as Qt's own
+    // buttons are: the press may open a window that waits for the player.
+    void doAction(const QString& action) override {
+        const Heard* h = heardOf(object());
+        if (action != QAccessibleActionInterface::pressAction() || !h || !h->press) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        QMetaObject::invokeMethod(widget(), [w = QPointer<QWidget>(widget())] {
+            const Heard* now = heardOf(w);
+            if (w && w->isEnabled() && now && now->press) now->press();
+        }, Qt::QueuedConnection);
+    }
+
+private:
+    Acts kind() const {
+        const Heard* h = heardOf(object());
+        return h ? h->as : Acts::Text;
+    }
+};
+
+QAccessibleInterface* heardFactory(const QString&, QObject* o) {
+    if (!heardOf(o) || !o->isWidgetType()) return nullptr;
+    return new HeardWidget(static_cast<QWidget*>(o));
+}
+
+}  // namespace
+
+void hear(QWidget* w, Heard h) {
+    static const bool installed = [] {
+        QAccessible::installFactory(heardFactory);
+        return true;
+    }();
+    (void)installed;
+    const bool known = heardOf(w);
+    heardWidgets()[w] = std::move(h);
+    if (known) return;
+    QObject::connect(w, &QObject::destroyed, [w] { heardWidgets().remove(w); });
+    // An interface Qt made before the widget was ours is replaced by ours.
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    if (i && !dynamic_cast<HeardWidget*>(i)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(i));
+}
+
+Heard heardAs(const QWidget* w) {
+    const Heard* h = heardOf(w);
+    return h ? *h : Heard{};
+}
+
+QString spokenName(QWidget* w) {
+    QAccessibleInterface* i = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    return i ? i->text(QAccessible::Name) : QString();
+}
+
+namespace {
+// Japanese words follow a figure with no space between ("1000人", "2階です"),
+// as do the thousands of a number split over two labels ("100" ",000,000円").
+bool gluedToTheFigure(const QString& words) {
+    const QChar c = words.front();
+    return c.unicode() >= 0x3000 || c == u',' || c == u'.';
+}
+}  // namespace
+
+QString figureWords(const QStringList& before, const QString& own, const QStringList& after) {
+    QString name;
+    for (const QString& w : before + QStringList{own})
+        if (const QString t = w.simplified(); !t.isEmpty()) name += (name.isEmpty() ? QString() : QStringLiteral(" ")) + t;
+    for (const QString& w : after)
+        if (const QString t = w.simplified(); !t.isEmpty())
+            name += (name.isEmpty() || gluedToTheFigure(t) ? QString() : QStringLiteral(" ")) + t;
+    return name;
+}
+
+QString spokenList(const QStringList& words) {
+    QStringList said;
+    for (const QString& w : words)
+        if (!w.isEmpty()) said << w;
+    return said.join(shown(QStringLiteral("、")));
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,45 @@
+#pragma once
+// What a screen reader hears of the widgets the binder makes, beyond what Qt
+// says by itself: a label's role and name (a figure with its caption and unit,
+// nothing for a hidden or empty one), a clickable label's press, a picture by
+// what it shows.
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace ui::qt {
+
+// How a widget acts for a screen reader.
+enum class Acts {
+    Text,     // a label: it reads its text
+    Button,   // a label that is pressed like a button
+    Link,     // a label that is followed like a link
+    Picture,  // a picture, named by what it shows
+    Silent,   // says nothing: a blank bar, or words read as part of a figure
+};
+
+struct Heard {
+    Acts as = Acts::Text;
+    // What it is called; null: its own text.
+    std::function<QString()> name;
+    // The press a screen reader can ask for (Button, Link).
+    std::function<void()> press;
+    // The control whose description these words are: a screen reader then
+    // does not read them again among a window's loose words.
+    QPointer<QWidget> describes = {};
+};
+
+// From now on `w` is heard as `h`.
+void hear(QWidget* w, Heard h);
+// How `w` is heard now (a plain label's way when it was never said).
+Heard heardAs(const QWidget* w);
+// Words the screen reader would read for `w` now: its accessible name.
+QString spokenName(QWidget* w);
+// A figure with the words around it as one text, in reading order: its
+// caption before, its unit and marks after — "所持金 100,000,000円",
+// "Money 100,000,000 yen", "2階です".
+QString figureWords(const QStringList& before, const QString& own, const QStringList& after);
+// Words joined as a list is spoken ("、" in Japanese).
+QString spokenList(const QStringList& words);
+}  // namespace ui::qt
