@@ -89,6 +89,13 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), body_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     QObject::connect(escape, &QShortcut::activated, close, &QPushButton::click);
     lay->addLayout(buttons);
+    // The floor and what it holds are said as the browser opens on a floor
+    // and as the arrows walk to another.
+    bind.news(number, [&c] { return c.Dansu.text() + u'|' + c.Tr.text() + u'|' + c.Naisou.file; },
+              [number, picture] {
+                  return ui::qt::spokenList({ui::qt::spokenName(number), ui::qt::spokenName(picture)});
+              },
+              true);
     sub_->setFixedSize(300, 400);
     sub_->move(780, 0);
 }

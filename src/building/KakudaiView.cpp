@@ -49,10 +49,14 @@ KakudaiView::KakudaiView(Program& p, QWidget* owner) : DialogView(p, p.kakudai()
     price->addWidget(after);
     price->addStretch(1);
     lay->addLayout(price);
-    // The question, the floors and the price are heard as the window opens.
+    // The question, the floors and the price are heard as the window opens,
+    // and the floors and the price again at every ▲ and ▼.
     bind.figure(zou, {}, {floors});
     bind.figure(hiyou, {before}, {after});
     bind.describe(w_, {question, zou, hiyou});
+    bind.news(zou, [&k] { return k.Zou.text(); }, [zou, hiyou] {
+        return ui::qt::spokenList({ui::qt::spokenName(zou), ui::qt::spokenName(hiyou)});
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto* ok = bind.button(new QPushButton, k.Command3, "Command3", [&k] { k.command3Click(); });

@@ -49,10 +49,11 @@ SetSView::SetSView(Program& p, QWidget* owner) : DialogView(p, p.setS(), owner) 
     sentence->addStretch(1);
     lay->addLayout(sentence);
     // The slider is named by the heading above it; the sentence is heard
-    // with it.
+    // with it, and again at each step it moves.
     heading->setBuddy(slider);
     bind.figure(speed, {before}, {after});
     bind.describe(slider, {speed});
+    bind.news(speed, [&s] { return s.Speed.text(); }, [speed] { return ui::qt::spokenName(speed); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -149,8 +149,12 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     lay->insertSpacing(lay->indexOf(simo), -6);  // the suffix follows the digits directly
     row->addWidget(strip);
     w_->addToolBar(Qt::TopToolBarArea, row);
-    // A screen reader hears the money as one figure.
+    // A screen reader hears the money as one figure, and hears it again each
+    // time it changes; the pause as the frame's title says it.
     bind.figure(okaneH, {ui::qt::shown(QStringLiteral("所持金"))}, {simo});
+    bind.news(okaneH, [&m] { return m.OkaneH.visible ? m.OkaneH.text() + m.Simo.text() : QString(); },
+              [okaneH] { return ui::qt::spokenName(okaneH); });
+    bind.news(w_, [&m] { return m.Command4.caption; }, [frame = w_] { return frame->windowTitle(); });
     keys();
 }
 
@@ -194,6 +198,16 @@ void MainView::keys() {
     menu(Qt::Key_F, "File");
     menu(Qt::Key_V, "Open");
     menu(Qt::Key_H, "Help");
+    // The money and the date, said at once wherever the keyboard is.
+    key(QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
+        ui::qt::announce(w_, [frame = w_] {
+            const auto heard = [frame](const char* name) {
+                return ui::qt::spokenName(frame->findChild<QLabel*>(QString::fromUtf8(name)));
+            };
+            const QString date = QStringList{heard("Ye"), heard("Mon"), heard("We")}.join(u' ').simplified();
+            return ui::qt::spokenList({heard("OkaneH"), date});
+        });
+    });
     QAction* help = w_->findChild<QAction*>(QStringLiteral("Fhelp"));
     key(QKeySequence(Qt::Key_F1), [help] {
         if (help->isEnabled()) help->trigger();

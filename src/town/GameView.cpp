@@ -18,6 +18,7 @@ GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
     Game& g = p.game();
     auto* lay = new QVBoxLayout(body_);
     const auto rows = g.rows();
+    std::array<QLabel*, 12> figures{};
     auto frame = [&](ui::Label& title, const char* name, int from, int to) {
         auto* box = new QGroupBox;
         box->setObjectName(QString::fromUtf8(name));
@@ -34,6 +35,7 @@ GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
             value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             value->setMinimumWidth(90);
             grid->addWidget(value, r, 1);
+            figures[i] = value;
             if (i == 7 || i == 10) {
                 auto* link = new ui::qt::ClickLabel;
                 ui::Label& l = i == 7 ? g.Label10 : g.Label9;
@@ -55,6 +57,18 @@ GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
     frame(g.Frame1, "Frame1", 0, 8);
     frame(g.Frame2, "Frame2", 8, 12);
     lay->addStretch(1);
+    // The figures that decide a win are heard each time the window opens or
+    // is chosen, once its focus handler has brought them up to date.
+    QMdiSubWindow* mine = sub_;
+    if (area)
+        QObject::connect(area, &QMdiArea::subWindowActivated, sub_, [mine, figures](QMdiSubWindow* w) {
+            if (w != mine) return;
+            ui::qt::announce(figures[0], [figures] {
+                QStringList heard;
+                for (int i : {0, 1, 9, 11}) heard << ui::qt::spokenName(figures[size_t(i)]);
+                return ui::qt::spokenList(heard);
+            });
+        });
     sub_->resize(300, 470);
     sub_->move(470, 0);
 }

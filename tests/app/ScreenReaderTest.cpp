@@ -1,6 +1,7 @@
 // What a blind player hears: every control as a screen reader learns it
 // through Qt's accessibility layer (role, name, description, relations,
-// actions), in Japanese and in English.
+// actions) and the news spoken once when something changes by itself — in
+// Japanese and in English.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -63,10 +64,24 @@ void listen(QWidget* window, std::map<QString, Facts>& into, bool again = false)
     }
 }
 
+// The news as a screen reader gets it: each notification as it shows (Qt
+// tells the screen reader of every widget that shows).
+struct Ears : QObject {
+    QStringList& heard;
+    explicit Ears(QStringList& into) : heard(into) { qApp->installEventFilter(this); }
+    ~Ears() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        QAccessibleInterface* i = e->type() == QEvent::Show ? QAccessible::queryAccessibleInterface(o) : nullptr;
+        if (i && i->role() == QAccessible::Notification) heard << i->text(QAccessible::Name);
+        return false;
+    }
+};
+
 // What one game told a screen reader: the controls of each window as they
-// first showed.
+// first showed, and the news of each moment.
 struct Told {
     std::map<QString, Facts> facts;
+    std::map<QString, QString> news;
 };
 
 // A game through the real windows in one language. A modal window is
@@ -76,6 +91,7 @@ public:
     Program p{*this};
     std::map<QString, std::function<void()>> hands;  // by window name, once
     Told told;
+    QStringList heard;
     int reports = 0;
 
     explicit Listening(Language l) {
@@ -109,11 +125,13 @@ public:
             form.closeBox();
         }
     }
-    // Runs `f` as one event, at `moment` of the game.
+    // Runs `f` as one event; what a screen reader was told is noted as `moment`.
     void act(const char* moment, const std::function<void()>& f) {
-        (void)moment;
         p.dispatch(f);
         QCoreApplication::processEvents();
+        QString& n = told.news[QString::fromUtf8(moment)];
+        n += (n.isEmpty() ? QString() : QStringLiteral("|")) + heard.join(u'|');
+        heard.clear();
     }
     void months(int n) {
         for (int want = reports + n, i = 0; reports < want && i < 420 * n; ++i) {
@@ -124,6 +142,7 @@ public:
 
     // The same moves in either language.
     void play() {
+        Ears ears(heard);
         p.startUp();
         listen(topLevel(QStringLiteral("Start")), told.facts);
         act("title", [&] { p.start().command1Click(); });
@@ -274,4 +293,41 @@ TEST(ScreenReader, TheDialogsSayWhatTheyShow) {
     // A kind of tenant is heard with its price.
     EXPECT_EQ(told(Language::Japanese).facts.at(u"Choic/Na"_s).firstItem, u"ホテル 2億円かかリます"_s);
     EXPECT_EQ(told(Language::English).facts.at(u"Choic/Na"_s).firstItem, u"Hotel 2 × ¥100M"_s);
+}
+
+// What changes by itself, or by a key that leaves the keyboard where it was,
+// is said once, as it happens; nothing is said twice.
+TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
+    const struct {
+        const char* moment;
+        QString ja, en;
+    } rows[] = {
+        {"a new game", u"所持金 100,000,000円"_s, u"Money 100,000,000 yen"_s},
+        {"階数ごと opens on floor 2", u"2階です、空き室"_s, u"Floor 2, Vacant"_s},
+        {"↑", u"3階です、空き室"_s, u"Floor 3, Vacant"_s},
+        {"Ctrl+P", u"Yamada社長 - 停止中"_s, u"President Yamada - paused"_s},
+        {"Ctrl+P again", u"Yamada社長 - 行動中"_s, u"President Yamada - running"_s},
+        {"▲", u"5階、費用は 1億円です"_s, u"5 floors, The cost is 1 × ¥100M"_s},
+        {"銀行", u"所持金 400,000,000円"_s, u"Money 400,000,000 yen"_s},
+        {"街&ビル opens", u"街人口 1030人、発展度 村、従業員数 10人、評価 F"_s,
+         u"Population 1030 people, Town grade Village, Employees 10 people, Building rank F"_s},
+        {"a faster speed", u"現在の速度は 4秒で1週進みます"_s, u"One week passes every 4 seconds"_s},
+        {"building", {}, {}},
+        {"a month end", u"所持金 404,000,000円"_s, u"Money 404,000,000 yen"_s},
+    };
+    for (Language l : {Language::Japanese, Language::English}) {
+        const Told& t = told(l);
+        for (const auto& r : rows) {
+            SCOPED_TRACE(r.moment);
+            auto it = t.news.find(QString::fromUtf8(r.moment));
+            ASSERT_NE(it, t.news.end());
+            EXPECT_EQ(it->second, l == Language::Japanese ? r.ja : r.en);
+        }
+        // Each month end says the money; the turn of the year says the date with it.
+        const QStringList months = t.news.at(u"the year turn"_s).split(u'|');
+        EXPECT_EQ(months.size(), 11);
+        EXPECT_TRUE(months.contains(l == Language::Japanese ? u"所持金 440,000,000円、2年目 1月 1週"_s
+                                                            : u"Money 440,000,000 yen, Year 2 Month 1 Week 1"_s))
+            << months.join(u'\n').toStdString();
+    }
 }

@@ -306,8 +306,18 @@ void Binder::describe(QWidget* w, std::vector<QWidget*> by) {
     });
 }
 
+void Binder::news(QWidget* about, std::function<QString()> key, std::function<QString()> says, bool atFirst) {
+    news_.push_back({about, std::move(key), std::move(says), atFirst, std::nullopt});
+}
+
 void Binder::refresh() {
     for (auto& s : syncs_) s();
+    for (News& n : news_) {
+        const QString k = n.key();
+        const bool changed = n.last ? *n.last != k : n.atFirst;
+        n.last = k;
+        if (changed) announce(n.about, n.says);
+    }
 }
 
 }  // namespace ui::qt

@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "ui/Runtime.h"
@@ -136,6 +137,9 @@ public:
     // The description a screen reader reads after a control's name and role:
     // what `by` say, kept up to date at every refresh.
     void describe(QWidget* w, std::vector<QWidget*> by);
+    // News of `about` a screen reader says once when `key` has changed since
+    // the last refresh (at the first refresh too when `atFirst`).
+    void news(QWidget* about, std::function<QString()> key, std::function<QString()> says, bool atFirst = false);
     void sync(std::function<void()> f) { syncs_.push_back(std::move(f)); }
 
     void refresh();
@@ -145,6 +149,13 @@ private:
     void connectEvent(QMetaObject::Connection c) { connections_.push_back(c); }
     ui::Runtime& rt_;
     std::vector<std::function<void()>> syncs_;
+    struct News {
+        QWidget* about;
+        std::function<QString()> key, says;
+        bool atFirst;
+        std::optional<QString> last;
+    };
+    std::vector<News> news_;
     std::vector<QMetaObject::Connection> connections_;
 };
 

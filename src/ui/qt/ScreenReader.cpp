@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QHash>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPointer>
+#include <utility>
+#include <vector>
 
 #include "ui/qt/Language.h"
 
@@ -35,6 +38,7 @@ public:
         case Acts::Link: return QAccessible::Link;
         case Acts::Picture: return QAccessible::Graphic;
         case Acts::Silent: return QAccessible::Client;
+        case Acts::News: return QAccessible::Notification;
         case Acts::Text: break;
         }
         return QAccessible::StaticText;
@@ -45,7 +49,8 @@ public:
         // What the player cannot see is not read: no name, and never the
         // title of the box around it, as Qt would give an empty label.
         const Heard* h = heardOf(object());
-        if (!h || h->as == Acts::Silent || !widget()->isVisibleTo(widget()->window())) return {};
+        if (!h || h->as == Acts::Silent || (h->as != Acts::News && !widget()->isVisibleTo(widget()->window())))
+            return {};
         if (t == QAccessible::Description) return widget()->accessibleDescription();
         if (h->name) return h->name();
         if (const auto* l = qobject_cast<const QLabel*>(object())) return l->text().simplified();
@@ -109,6 +114,44 @@ QAccessibleInterface* heardFactory(const QString&, QObject* o) {
     return new HeardWidget(static_cast<QWidget*>(o));
 }
 
+// The news of one event, said by a notification that shows for an instant:
+// the screen reader reads its name when the showing reaches it.
+std::vector<std::pair<QPointer<const QObject>, std::function<QString()>>> pending;
+
+// The frame while there is one: a screen reader says news from it alone,
+// where from a dialog it would say the dialog's name and words again first.
+QWidget* speakingWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<QMainWindow*>(w) && w->isVisible()) return w;
+    if (QWidget* w = QApplication::activeModalWidget()) return w;
+    return QApplication::activeWindow();
+}
+
+void sayPending() {
+    QStringList words;
+    for (const auto& [about, news] : std::exchange(pending, {}))
+        if (about) words << news();
+    words.removeDuplicates();  // news of the same thing twice in one event says the same
+    const QString news = spokenList(words);
+    QWidget* window = speakingWindow();
+    if (news.isEmpty() || !window) return;
+    QWidget* notice = window->findChild<QWidget*>(QStringLiteral("News"), Qt::FindDirectChildrenOnly);
+    if (!notice) {
+        notice = new QWidget(window);
+        notice->setObjectName(QStringLiteral("News"));
+        notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notice->setFocusPolicy(Qt::NoFocus);
+        notice->setGeometry(0, 0, 1, 1);
+        notice->hide();
+        // Kept where no event reports its change: the notice sends nothing
+        // but its showing.
+        hear(notice, {Acts::News, [notice] { return notice->property("news").toString(); }, {}});
+    }
+    notice->setProperty("news", news);
+    notice->show();
+    notice->hide();
+}
+
 }  // namespace
 
 void hear(QWidget* w, Heard h) {
@@ -160,6 +203,12 @@ QString spokenList(const QStringList& words) {
     for (const QString& w : words)
         if (!w.isEmpty()) said << w;
     return said.join(shown(QStringLiteral("、")));
+}
+
+void announce(const QObject* about, std::function<QString()> news) {
+    if (!about || !news) return;
+    if (pending.empty()) QMetaObject::invokeMethod(qApp, sayPending, Qt::QueuedConnection);
+    pending.emplace_back(about, std::move(news));
 }
 
 }  // namespace ui::qt

@@ -2,7 +2,7 @@
 // What a screen reader hears of the widgets the binder makes, beyond what Qt
 // says by itself: a label's role and name (a figure with its caption and unit,
 // nothing for a hidden or empty one), a clickable label's press, a picture by
-// what it shows.
+// what it shows, and news spoken once when something changes by itself.
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -17,6 +17,7 @@ enum class Acts {
     Link,     // a label that is followed like a link
     Picture,  // a picture, named by what it shows
     Silent,   // says nothing: a blank bar, or words read as part of a figure
+    News,     // a notification: what announce() says
 };
 
 struct Heard {
@@ -42,4 +43,10 @@ QString spokenName(QWidget* w);
 QString figureWords(const QStringList& before, const QString& own, const QStringList& after);
 // Words joined as a list is spoken ("、" in Japanese).
 QString spokenList(const QStringList& words);
+// Says `news` of `about` once, as a notification in the active window,
+// after the event that brought it (its words are found then, once the event
+// has drawn what it changed, and not at all once `about` is gone): news of
+// one event is joined into one notification.
+void announce(const QObject* about, std::function<QString()> news);
+
 }  // namespace ui::qt
