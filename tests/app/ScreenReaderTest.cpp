@@ -1,7 +1,7 @@
 // What a blind player hears: every control as a screen reader learns it
 // through Qt's accessibility layer (role, name, description, relations,
-// actions) and the news spoken once when something changes by itself — in
-// Japanese and in English.
+// actions), the news spoken once when something changes by itself, and no
+// word at all from what the player cannot see — in Japanese and in English.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -330,4 +330,40 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
                                                             : u"Money 440,000,000 yen, Year 2 Month 1 Week 1"_s))
             << months.join(u'\n').toStdString();
     }
+}
+
+// Everything a screen reader could be told of the windows now: each
+// widget's name and description, whether it shows, and a label's text.
+QStringList whatCouldBeTold() {
+    QStringList all;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+            auto* l = qobject_cast<QLabel*>(w);
+            all << placeOf(w) + u'=' + (i ? i->text(QAccessible::Name) + u'|' + i->text(QAccessible::Description) : QString()) +
+                       u'|' + (l ? l->text() : QString()) + (w->isVisible() ? u'+' : u'-');
+        }
+    return all;
+}
+
+// A running clock says nothing: the hidden tick counter and every other
+// label the player cannot see stay as they were, and a week that passes
+// changes only the date line.
+TEST(ScreenReader, ARunningClockChangesNothingButTheDate) {
+    Listening game(Language::Japanese);
+    game.p.startUp();
+    game.act("title", [&] { game.p.start().command1Click(); });
+    game.hands[QStringLiteral("Namer")] = [&] {
+        game.p.namer().Text1 = QStringLiteral("Yamada");
+        game.p.namer().command1Click();
+    };
+    game.act("a new game", [&] { game.p.main().fstaClick(); });
+    const auto tick = [&] { game.p.dispatch([&] { game.p.kivora().Timer1.fire(); }); };
+    const QStringList before = whatCouldBeTold();
+    for (int i = 0; i < 100; ++i) tick();
+    EXPECT_EQ(whatCouldBeTold(), before);
+    while (game.p.kivora().We.text() == u"1") tick();
+    QStringList changed = whatCouldBeTold();
+    for (const QString& w : before) changed.removeOne(w);
+    EXPECT_EQ(changed, QStringList{u"Kivora/We=2週||2+"_s});
 }

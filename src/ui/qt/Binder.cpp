@@ -122,7 +122,7 @@ QLabel* Binder::label(QLabel* w, ui::Label& l, const char* name) {
     auto* figure = qobject_cast<FigureLabel*>(w);
     syncs_.push_back([w, &l, clickable, figure, which = QByteArray(name)] {
         const QString text = shown(l.text(), which.constData());
-        if (w->text() != text) w->setText(text);
+        if (l.visible && w->text() != text) w->setText(text);
         if (clickable) clickable->followText();
         if (figure) figure->followText();
         if (w->isHidden() == l.visible) w->setVisible(l.visible);

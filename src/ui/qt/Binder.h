@@ -103,6 +103,8 @@ public:
     explicit Binder(ui::Runtime& rt) : rt_(rt) {}
     ~Binder();
 
+    // A hidden label keeps the text it last showed: a counter the player
+    // never sees sends nothing as it counts.
     QLabel* label(QLabel* w, ui::Label& l, const char* name);
     // Words of the view's own beside a control, in the player's language.
     QLabel* words(const QString& japanese);
