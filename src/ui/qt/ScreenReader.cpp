@@ -69,10 +69,11 @@ public:
     // A label names its buddy, as Qt's own labels do, and words that describe
     // a control say so.
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
-        auto rels = QAccessibleWidget::relations(match);
         const Heard* h = heardOf(object());
+        if (!h || h->as == Acts::Silent) return {};
+        auto rels = QAccessibleWidget::relations(match);
         const auto* l = qobject_cast<const QLabel*>(object());
-        QWidget* named = l && l->buddy() ? l->buddy() : h ? h->describes.data() : nullptr;
+        QWidget* named = l && l->buddy() ? l->buddy() : h->describes.data();
         if ((match & QAccessible::Labelled) && named)
             if (QAccessibleInterface* i = QAccessible::queryAccessibleInterface(named))
                 rels.append({i, QAccessible::Labelled});
