@@ -66,13 +66,21 @@ public:
     void quit() override {}
 };
 
-void LoadIntoARunningGame(benchmark::State& state) {
+// A new game on those seams.
+struct Game {
     LoadSeams seams;
-    Program p(seams);
-    seams.program = &p;
-    p.startUp();
-    p.dispatch([&] { p.start().command1Click(); });
-    p.dispatch([&] { p.main().fstaClick(); });
+    Program p{seams};
+    Game() {
+        seams.program = &p;
+        p.startUp();
+        p.dispatch([&] { p.start().command1Click(); });
+        p.dispatch([&] { p.main().fstaClick(); });
+    }
+};
+
+void LoadIntoARunningGame(benchmark::State& state) {
+    Game g;
+    Program& p = g.p;
     QFile f(shell::saveFile(p));
     f.open(QIODevice::WriteOnly);
     f.write(*state::writeSave(midGame()));
@@ -82,12 +90,8 @@ void LoadIntoARunningGame(benchmark::State& state) {
 BENCHMARK(LoadIntoARunningGame)->Unit(benchmark::kMicrosecond);
 
 void AutoSaveAtAMonthEnd(benchmark::State& state) {
-    LoadSeams seams;
-    Program p(seams);
-    seams.program = &p;
-    p.startUp();
-    p.dispatch([&] { p.start().command1Click(); });
-    p.dispatch([&] { p.main().fstaClick(); });
+    Game g;
+    Program& p = g.p;
     p.dispatch([&] {
         for (int i = 2; i <= 100; ++i) p.state.setCkai(i, QString::number(i % 3 + 1));
         p.game().Kaisu.setText(QStringLiteral("100"));

@@ -641,9 +641,10 @@
         <translation>%0 people</translation>
     </message>
     <message>
-        <source>%0階</source>
-        <extracomment>Floors in the history table; %0 is the number.</extracomment>
-        <translation>%0 floors</translation>
+        <source>%1階</source>
+        <comment>floors</comment>
+        <extracomment>Floors in the history table; %1 is the number.</extracomment>
+        <translation>%1 floors</translation>
     </message>
     <message>
         <source>町～</source>

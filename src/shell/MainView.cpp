@@ -159,12 +159,11 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
 }
 
 void MainView::keys() {
-    // A held key acts once, as a click does; only the keys that move the
-    // keyboard between panes repeat.
-    auto key = [this](const QKeySequence& k, std::function<void()> f, bool repeats = false) {
+    // A held key acts once, as a click does.
+    auto key = [this](const QKeySequence& k, std::function<void()> f) {
         auto* s = new QShortcut(k, w_);
         s->setContext(Qt::WindowShortcut);
-        s->setAutoRepeat(repeats);
+        s->setAutoRepeat(false);
         QObject::connect(s, &QShortcut::activated, w_, std::move(f));
     };
     // A shortcut does what its button does, and nothing while the button cannot be pressed.
@@ -213,11 +212,11 @@ void MainView::keys() {
         if (help->isEnabled()) help->trigger();
     });
 
-    key(QKeySequence(Qt::Key_F6), [this] { nextPane(1, false); }, true);
-    key(QKeySequence(Qt::SHIFT | Qt::Key_F6), [this] { nextPane(-1, false); }, true);
-    key(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { nextPane(1, true); }, true);
-    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), [this] { nextPane(-1, true); }, true);
-    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { nextPane(-1, true); }, true);
+    key(QKeySequence(Qt::Key_F6), [this] { nextPane(1, false); });
+    key(QKeySequence(Qt::SHIFT | Qt::Key_F6), [this] { nextPane(-1, false); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { nextPane(1, true); });
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), [this] { nextPane(-1, true); });
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { nextPane(-1, true); });
     // Ctrl+F4 is the child windows' own: their window menu's close runs the
     // close box. A second binding here would make the key ambiguous.
 }

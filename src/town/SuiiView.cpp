@@ -24,7 +24,8 @@ int SuiiModel::columnCount(const QModelIndex& parent) const { return parent.isVa
 
 QVariant SuiiModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_) return {};
-    if (role == Qt::DisplayRole) return ui::qt::shown(f_.cell(index.row(), index.column()));
+    // The floors column counts floors ("12 floors"), where a floor label names one.
+    if (role == Qt::DisplayRole) return ui::qt::shown(f_.cell(index.row(), index.column()), index.column() == 5 ? "floors" : nullptr);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(index.column() == 0 ? Qt::AlignLeft | Qt::AlignVCenter
                                                        : Qt::AlignRight | Qt::AlignVCenter);

@@ -341,6 +341,7 @@ TEST(English, EveryWindowShowsEnglishThatFits) {
     ASSERT_NE(table, nullptr);
     const QAbstractItemModel* m = table->model();
     ASSERT_GT(m->rowCount(), 0);
+    EXPECT_EQ(m->index(0, 5).data().toString(), QStringLiteral("3 floors"));
     for (int c = 0; c < m->columnCount(); ++c) {
         const QString head = m->headerData(c, Qt::Horizontal).toString();
         EXPECT_FALSE(hasJapanese(head)) << head.toStdString();

@@ -262,9 +262,11 @@ TEST_F(LookTest, ChildWindowsOpenInsideTheFrameAt1024By768) {
         p.dispatch([&] { p.main().command1Click(); });
         openFloor(2);
         p.dispatch([&] { p.main().fsuiiClick(); });
+        p.dispatch([&] { p.main().fgaikanClick(); });
         QApplication::processEvents();
         auto* area = mainWidget()->findChild<QMdiArea*>();
         const QRect room = area->viewport()->rect();
+        ASSERT_EQ(area->subWindowList().size(), 5);
         for (QMdiSubWindow* w : area->subWindowList()) {
             SCOPED_TRACE(w->objectName().toStdString() + (language == ui::qt::Language::English ? " en" : " ja"));
             EXPECT_TRUE(room.contains(w->geometry())) << w->geometry().right() << " > " << room.right();

@@ -56,16 +56,41 @@ bool takesText(const QObject* o) {
     return false;
 }
 
+// The keyboard repeats a held key as a release and a press of the same
+// moment. The toolkit marks such pairs as repeats only when the press has
+// already arrived as the release is read, so a pair is also told by its
+// time: a release that came a while after its press (no tap is that long
+// and that quick again), then a press of the same instant.
+// A repeat sets off no shortcut, and a click key's repeat goes nowhere.
 class HeldKeys : public QObject {
 public:
     using QObject::QObject;
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
+        const QEvent::Type type = e->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) return false;
         auto* k = static_cast<QKeyEvent*>(e);
-        if (!k->isAutoRepeat() || !isClickKey(k)) return false;
+        const bool repeat =
+            k->isAutoRepeat() || (type != QEvent::KeyRelease && held_ && k->key() == key_ && k->timestamp() == releasedAt_);
+        if (type == QEvent::ShortcutOverride) {
+            if (repeat) e->accept();  // taken by the widget: no shortcut
+            return repeat;
+        }
+        if (type == QEvent::KeyRelease && !repeat) {
+            held_ = k->key() == key_ && k->timestamp() >= pressedAt_ + 10;
+            releasedAt_ = k->timestamp();
+        } else if (type == QEvent::KeyPress) {
+            key_ = k->key();
+            pressedAt_ = k->timestamp();
+            held_ = false;
+        }
+        if (!repeat || !isClickKey(k)) return false;
         return k->key() != Qt::Key_Space || !takesText(o);
     }
+private:
+    int key_ = 0;
+    quint64 pressedAt_ = 0, releasedAt_ = 0;
+    bool held_ = false;
 };
 
 QWidget* frameWindow() {

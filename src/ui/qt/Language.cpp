@@ -59,7 +59,7 @@ QString translate(const QString& text, const char* which) {
     }
     if (!numbers.isEmpty()) {
         pattern += text.mid(from);
-        QString t = look(pattern);
+        QString t = look(pattern, which);
         if (t != pattern) {
             for (qsizetype i = numbers.size(); i >= 1; --i)
                 t.replace(u'%' + QString::number(i), numbers[i - 1]);
