@@ -21,16 +21,6 @@ void drawFocusFrame(QWidget* w, QWidget* on, const QRect& area) {
     painter.drawRect(QRectF(area).adjusted(1, 1, -1, -1));
 }
 
-ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) { followText(); }
-
-void ClickLabel::followText() {
-    const bool shows = !text().isEmpty();
-    if (shows == (focusPolicy() != Qt::NoFocus)) return;
-    setFocusPolicy(shows ? Qt::StrongFocus : Qt::NoFocus);
-    // The keyboard does not stay on a label that went blank.
-    if (!shows && hasFocus()) focusNextPrevChild(true);
-}
-
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
     QLabel::mouseReleaseEvent(e);
@@ -44,21 +34,17 @@ void ClickLabel::keyPressEvent(QKeyEvent* e) {
     QLabel::keyPressEvent(e);
 }
 
-// The keyboard's place must be seen: a focus frame around the focused label.
-void ClickLabel::paintEvent(QPaintEvent* e) {
-    QLabel::paintEvent(e);
-    drawFocusFrame(this, this, rect());
-}
-
 FigureLabel::FigureLabel(QWidget* parent) : QLabel(parent) { followText(); }
 
 void FigureLabel::followText() {
     const bool shows = !text().isEmpty();
     if (shows == (focusPolicy() != Qt::NoFocus)) return;
     setFocusPolicy(shows ? Qt::StrongFocus : Qt::NoFocus);
+    // The keyboard does not stay on a label that went blank.
     if (!shows && hasFocus()) focusNextPrevChild(true);
 }
 
+// The keyboard's place must be seen: a focus frame around the focused label.
 void FigureLabel::paintEvent(QPaintEvent* e) {
     QLabel::paintEvent(e);
     drawFocusFrame(this, this, rect());
@@ -118,12 +104,10 @@ Binder::~Binder() {
 QLabel* Binder::label(QLabel* w, ui::Label& l, const char* name) {
     w->setObjectName(QString::fromUtf8(name));
     hear(w, heardAs(w));
-    auto* clickable = qobject_cast<ClickLabel*>(w);
-    auto* figure = qobject_cast<FigureLabel*>(w);
-    syncs_.push_back([w, &l, clickable, figure, which = QByteArray(name)] {
+    auto* figure = qobject_cast<FigureLabel*>(w);  // clickable labels too
+    syncs_.push_back([w, &l, figure, which = QByteArray(name)] {
         const QString text = shown(l.text(), which.constData());
         if (l.visible && w->text() != text) w->setText(text);
-        if (clickable) clickable->followText();
         if (figure) figure->followText();
         if (w->isHidden() == l.visible) w->setVisible(l.visible);
         QPalette pal = w->palette();

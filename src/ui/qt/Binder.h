@@ -18,25 +18,10 @@
 
 namespace ui::qt {
 
-// A label that can be clicked (block and floor labels, the panel's links).
-// While it shows text it takes the focus with Tab and acts on Enter or Space
-// as a click would; a blank one is no place for the keyboard to stop.
-class ClickLabel : public QLabel {
-    Q_OBJECT
-public:
-    explicit ClickLabel(QWidget* parent = nullptr);
-    void followText();
-signals:
-    void clicked();
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
-};
-
 // A figure the keyboard stops on, so that a screen reader reads it: while it
-// shows text it takes the focus with Tab and shows a focus frame, as a
-// clickable label does; its keys go on to the window around it.
+// shows text it takes the focus with Tab and shows a focus frame; a blank
+// one is no place for the keyboard to stop. Its keys go on to the window
+// around it.
 class FigureLabel : public QLabel {
     Q_OBJECT
 public:
@@ -44,6 +29,19 @@ public:
     void followText();
 protected:
     void paintEvent(QPaintEvent* e) override;
+};
+
+// A label that can be clicked (block and floor labels, the panel's links):
+// a figure label that acts on Enter or Space as a click would.
+class ClickLabel : public FigureLabel {
+    Q_OBJECT
+public:
+    using FigureLabel::FigureLabel;
+signals:
+    void clicked();
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // A slider that reports a click anywhere on it, the handle or the groove,
