@@ -28,11 +28,11 @@ void okaneChange(Program& p) {
         m.Simo.setText(QStringLiteral("0円"));
         m.OkaneH.visible = false;
         // A lost game is over: nothing keeps it any more, nor comes back to it.
-        p.state.Ended = 1;
+        p.state.end = state::GameState::End::LastMessage;
         m.AutoDrop();
         p.ask(QStringLiteral("ゲームオーバー。所持金が0になりました…。"), ui::Prompt::Buttons::Ok,
               ui::Prompt::Icon::Warning);
-        p.state.GameOver = 1;
+        p.state.end = state::GameState::End::Over;
         p.endNow();
     }
     const QString conma = grouped(money);

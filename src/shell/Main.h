@@ -4,6 +4,9 @@
 
 namespace shell {
 
+// The game's two saves: the player's, and the one each month end keeps.
+enum class Slot { Player, Auto };
+
 class Main : public ui::Form {
 public:
     explicit Main(Program& p);
@@ -59,29 +62,31 @@ public:
     void command8Click();
     void command4Click();
 
-    // Reads a save file (the player's, or the automatic one) into the game; a
+    // Reads a save (the player's, or the automatic one) into the game; a
     // file that is missing or not whole changes nothing and says so. True
     // when the game was loaded.
-    bool FileRead(const QString& path);
+    bool FileRead(Slot slot);
 
-    // The automatic save: the whole game written beside the save at each
-    // month end, silently; gone with a game that ended.
+    // A month end the clock brought is wholly done: the game is kept, unless
+    // it is over.
+    void monthEndDone();
+    // The automatic save: the whole game written beside the save, silently;
+    // gone with a game that ended.
     void AutoWrite();
     void AutoDrop();
 
 private:
     void saveAndQuit();
     void FileWrite();
-    bool loadUnderGuard(const QString& path);
+    bool loadFrom(Slot slot);
     Program& p;
 };
 
-// The one save slot. Everything that reads or writes it asks here.
-QString saveFile(const Program& p);
-// The automatic save, beside it.
-QString autoSaveFile(const Program& p);
+// The player's save, and the automatic one beside it. Everything that reads
+// or writes them asks here.
+QString saveFile(const Program& p, Slot slot = Slot::Player);
 // A save's history "推移", beside it.
-QString historyFile(const QString& save);
+QString historyFile(const Program& p, Slot slot = Slot::Player);
 // Does the automatic save hold a whole game?
 bool autoSaveReads(const Program& p);
 

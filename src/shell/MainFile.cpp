@@ -13,6 +13,7 @@
 #include "state/History.h"
 #include "state/SaveFile.h"
 #include "town/Game.h"
+#include "town/People.h"
 
 namespace shell {
 
@@ -21,24 +22,19 @@ namespace shell {
 // installation belongs to the package manager, even when the superuser could
 // write into it. Any other copy, run where it was built or unpacked, keeps it
 // beside the program as it always has, unless that folder cannot be written.
-QString saveFile(const Program& p) {
+QString saveFile(const Program& p, Slot slot) {
     const QString data = p.seams.dataFolder();
     const bool installed = QFileInfo::exists(p.programFile(QStringLiteral("installed")));
-    const QString name = QString::fromLatin1(state::kSaveFile);
+    const QString name = QString::fromLatin1(slot == Slot::Player ? state::kSaveFile : state::kAutoSaveFile);
     if (data.isEmpty() || (!installed && QFileInfo(p.seams.programFolder()).isWritable()))
         return p.programFile(name);
     return data + u'/' + name;
 }
 
-QString autoSaveFile(const Program& p) {
-    return QFileInfo(saveFile(p)).dir().filePath(QString::fromLatin1(state::kAutoSaveFile));
-}
-
 // The history lies beside its save, wherever the save lies.
-QString historyFile(const QString& save) {
-    const QFileInfo f(save);
-    if (f.fileName() == QLatin1String(state::kSaveFile)) return f.dir().filePath(QString::fromLatin1(state::kHistoryFile));
-    return save + QStringLiteral(".suii");
+QString historyFile(const Program& p, Slot slot) {
+    const char* name = slot == Slot::Player ? state::kHistoryFile : state::kAutoHistoryFile;
+    return QFileInfo(saveFile(p, slot)).dir().filePath(QString::fromLatin1(name));
 }
 
 namespace {
@@ -72,18 +68,12 @@ state::SaveGame snapshot(Program& p) {
     return g;
 }
 
-// The old save is replaced only once the new one is whole on disk.
+// Opens a file's replacement and writes it whole, uncommitted.
 // Unbuffered, so a short write (a full disk, a size limit) shows in the count:
 // a buffered flush can lose the tail and still let the commit succeed.
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());  // the data folder may not exist yet
-    QSaveFile f(path);
+bool stage(QSaveFile& f, const QByteArray& bytes) {
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (f.write(bytes) != bytes.size() || f.size() != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return f.write(bytes) == bytes.size() && f.size() == bytes.size();
 }
 
 // The whole file, checked, before anything in the game changes.
@@ -101,12 +91,46 @@ std::optional<QByteArray> readBytes(const QString& path) {
     return bytes;
 }
 
-// The history as the save was written: its own file, kept whole, marked
-// with the save it belongs to. A history that cannot be written leaves the
-// old one, which no longer matches the new save; the save stands either way.
-void writeHistory(Program& p, const QString& path, const QByteArray& save) {
-    const std::optional<QByteArray> bytes = state::writeHistory({state::fingerprint(save), p.history.rows()});
-    if (bytes) writeWhole(path, *bytes);
+// A save and its history "推移" never part: both are written whole beside the
+// old pair before either replaces it, and a save whose history cannot go
+// with it is not written. Should the save's own replacing fail after its
+// history's, the old history goes back, so the last pair that matches stays.
+bool writePair(Program& p, Slot slot, const QByteArray& save) {
+    const QString path = saveFile(p, slot);
+    const QString historyPath = historyFile(p, slot);
+    const std::optional<QByteArray> history = state::writeHistory({state::fingerprint(save), p.history.rows()});
+    if (!history) return false;
+    QDir().mkpath(QFileInfo(path).path());  // the data folder may not exist yet
+    const std::optional<QByteArray> old = readBytes(historyPath);
+    QSaveFile saveOut(path), historyOut(historyPath);  // uncommitted, they leave nothing behind
+    if (!stage(saveOut, save) || !stage(historyOut, *history) || !historyOut.commit()) return false;
+    if (saveOut.commit()) return true;
+    QSaveFile back(historyPath);
+    if (old && stage(back, *old))
+        back.commit();
+    else
+        QFile::remove(historyPath);
+    return false;
+}
+
+// A saved game the rules can play on: the file whole, and the homes the town
+// panel works out from its counts still a figure line 2 holds, or the next
+// save of the game could not be read.
+std::optional<state::SaveGame> playable(const QByteArray& bytes) {
+    std::optional<state::SaveGame> g = state::readSave(bytes);
+    if (!g) return std::nullopt;
+    const auto count = [&](state::Figure f) { return ui::strictNumber(g->figures[f]); };
+    if (!town::countable(count(state::kEmployees), count(state::kBuildings), count(state::kApartments)))
+        return std::nullopt;
+    return g;
+}
+
+// The game as a file, or nothing when the file would not give it back: a
+// save that would not load is never written over one that does.
+std::optional<QByteArray> gameBytes(Program& p) {
+    std::optional<QByteArray> bytes = state::writeSave(snapshot(p));
+    if (bytes && !playable(*bytes)) return std::nullopt;
+    return bytes;
 }
 
 }  // namespace
@@ -119,7 +143,7 @@ void Main::saveAndQuit() {
     if (prog.ask(QStringLiteral("保存して終了しますか"), ui::Prompt::Buttons::YesNo,
                  ui::Prompt::Icon::Question) != ui::Answer::Yes)
         return;
-    if (prog.state.GameOver != 0) return;
+    if (prog.state.end == state::GameState::End::Over) return;
     prog.main().FileWrite();
 }
 
@@ -127,65 +151,60 @@ void Main::saveAndQuit() {
 // the program.
 void Main::FileWrite() {
     Program& prog = p;
-    state::GameState& s = prog.state;
-    s.SavePath = ui::Variant::text(saveFile(prog));
-    const std::optional<QByteArray> bytes = state::writeSave(snapshot(prog));
-    if (!bytes || !writeWhole(s.SavePath.toText(), *bytes)) {
+    prog.state.SavePath = ui::Variant::text(saveFile(prog));
+    const std::optional<QByteArray> bytes = gameBytes(prog);
+    if (!bytes || !writePair(prog, Slot::Player, *bytes)) {
         prog.ask(QStringLiteral("保存できませんでした"), ui::Prompt::Buttons::Ok,
                  ui::Prompt::Icon::Warning);
         return;
     }
-    writeHistory(prog, historyFile(s.SavePath.toText()), *bytes);
+    // The game the player saved is the one they leave: nothing moves on, nor
+    // is kept, while the last message waits.
+    prog.stopClock();
     prog.ask(QStringLiteral("保存終了"));
     prog.endNow();
 }
 
-// "続きから": the load under the loading guard, then the money's unit, the
-// controls and a fresh week count.
+// "続きから": the load, then the controls and a fresh week count.
 void Main::fconClick() {
     Program& prog = p;
-    if (!loadUnderGuard(saveFile(prog))) return;
+    if (!loadFrom(Slot::Player)) return;
     Main& m = prog.main();
-    m.Simo.setText(QStringLiteral(",000,000円"));
     m.OkaneH.visible = true;
     for (ui::Command* c : {&m.Command1, &m.Command5, &m.Command3, &m.Command4}) c->enabled = true;
     prog.kivora().Label4.setText(QStringLiteral("0"));
 }
 
-// "ロード": the same load; the week count goes on. The money shows its unit
-// here too, or a hundred million yen would read "100円".
-void Main::command6Click() {
-    Program& prog = p;
-    if (!loadUnderGuard(saveFile(prog))) return;
-    prog.main().Simo.setText(QStringLiteral(",000,000円"));
-}
+// "ロード": the same load; the week count goes on.
+void Main::command6Click() { loadFrom(Slot::Player); }
 
 // "自動保存から再開": the automatic save, loaded as "ロード" loads the save.
-void Main::fautoClick() {
-    Program& prog = p;
-    if (!loadUnderGuard(autoSaveFile(prog))) return;
-    prog.main().Simo.setText(QStringLiteral(",000,000円"));
-}
+void Main::fautoClick() { loadFrom(Slot::Auto); }
 
 void Main::fileClick() { Fauto.enabled = autoSaveReads(p); }
 
-// While the guard is up a month the load writes skips its settlement: loading
-// restores the saved game and books nothing. The next week change lowers it.
-bool Main::loadUnderGuard(const QString& path) {
+// The one load, from either save. While the guard is up a month the load
+// writes skips its settlement: loading restores the saved game and books
+// nothing; the next week change lowers it. The money shows its unit, or a
+// hundred million yen would read "100円".
+bool Main::loadFrom(Slot slot) {
     Program& prog = p;
     const uint8_t before = prog.state.Era;
     prog.state.Era = 1;
-    if (prog.main().FileRead(path)) return true;
-    prog.state.Era = before;
-    return false;
+    if (!prog.main().FileRead(slot)) {
+        prog.state.Era = before;
+        return false;
+    }
+    prog.main().Simo.setText(QStringLiteral(",000,000円"));
+    return true;
 }
 
-bool Main::FileRead(const QString& path) {
+bool Main::FileRead(Slot slot) {
     Program& prog = p;
     state::GameState& s = prog.state;
     s.SavePath = ui::Variant::text(saveFile(prog));
-    const std::optional<QByteArray> bytes = readBytes(path);
-    const std::optional<state::SaveGame> loaded = bytes ? state::readSave(*bytes) : std::nullopt;
+    const std::optional<QByteArray> bytes = readBytes(saveFile(prog, slot));
+    const std::optional<state::SaveGame> loaded = bytes ? playable(*bytes) : std::nullopt;
     if (!loaded) {
         prog.ask(QStringLiteral("セーブデータを読み込めませんでした"), ui::Prompt::Buttons::Ok,
                  ui::Prompt::Icon::Warning);
@@ -194,7 +213,7 @@ bool Main::FileRead(const QString& path) {
     const state::SaveGame& g = *loaded;
     // The history comes with its save; a missing, broken or foreign one only
     // starts it afresh.
-    const std::optional<QByteArray> history = readBytes(historyFile(path));
+    const std::optional<QByteArray> history = readBytes(historyFile(prog, slot));
     prog.history.reset(history ? state::historyFor(*history, *bytes, g.Ye1, g.Mon1) : std::vector<state::MonthRow>{});
 
     // The record, in file order.
@@ -257,25 +276,24 @@ bool Main::FileRead(const QString& path) {
 }
 
 bool autoSaveReads(const Program& p) {
-    const std::optional<QByteArray> bytes = readBytes(autoSaveFile(p));
-    return bytes && state::readSave(*bytes);
+    const std::optional<QByteArray> bytes = readBytes(saveFile(p, Slot::Auto));
+    return bytes && playable(*bytes);
+}
+
+void Main::monthEndDone() {
+    if (p.state.end == state::GameState::End::Playing) AutoWrite();
 }
 
 // Written as the save is, whole or not at all, with its own history. A write
 // that fails leaves the last one and says nothing: the next month end tries again.
 void Main::AutoWrite() {
-    Program& prog = p;
-    const QString path = autoSaveFile(prog);
-    const std::optional<QByteArray> bytes = state::writeSave(snapshot(prog));
-    if (!bytes || !writeWhole(path, *bytes)) return;
-    writeHistory(prog, historyFile(path), *bytes);
-    Fauto.enabled = true;
+    const std::optional<QByteArray> bytes = gameBytes(p);
+    if (bytes && writePair(p, Slot::Auto, *bytes)) Fauto.enabled = true;
 }
 
 void Main::AutoDrop() {
-    const QString path = autoSaveFile(p);
-    QFile::remove(path);
-    QFile::remove(historyFile(path));
+    QFile::remove(saveFile(p, Slot::Auto));
+    QFile::remove(historyFile(p, Slot::Auto));
     Fauto.enabled = false;
 }
 

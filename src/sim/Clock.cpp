@@ -8,6 +8,12 @@ namespace sim {
 // A week is 101 ticks; the counter runs 1..101 and the tick after 101 turns
 // the week (so the first week after a fresh start, from 0, lasts 102).
 void timer1Tick(Program& p) {
+    // Counted while it runs, also when a handler inside it is abandoned.
+    struct Ticking {
+        explicit Ticking(state::GameState& s) : s(s) { ++s.Ticks; }
+        ~Ticking() { --s.Ticks; }
+        state::GameState& s;
+    } ticking(p.state);
     building::Kivora& k = p.kivora();
     const double t = k.Label4.number();
     if (t == 101) {

@@ -9,6 +9,7 @@
 #include "sim/Clock.h"
 #include "sim/Loans.h"
 #include "town/Game.h"
+#include "town/People.h"
 
 namespace sim {
 
@@ -33,32 +34,35 @@ void townGrowth(Program& p) {
         }
     } else if (kaku == 3) {
         const double buildings = g.CBuil.number();
-        if (g.Pop.number() - kPeoplePerBuilding * buildings > kGrowthMargin) {
+        // Not past the homes the save can count: the game must save as it grows.
+        if (g.Pop.number() - kPeoplePerBuilding * buildings > kGrowthMargin &&
+            town::countable(g.Zyuugyou.leading(), buildings + 1, g.Apart.number())) {
             g.CBuil.setNumber(buildings + 1);
             p.ask(QStringLiteral("他社のビルが建ちました"));
         }
     }
 }
 
-// Fills the report and returns the month's result in 10,000 yen.
-int32_t accounts(Program& p) {
+// Fills the report and returns the month's result in 10,000 yen. The sums
+// are 64-bit: no count a save holds takes them past it, so a month end always
+// reaches its report and the turn of the year.
+int64_t accounts(Program& p) {
     p.houkoku().Syunyu.setText(QStringLiteral("0"));
-    int32_t s = 0;
-    for (int i = 1; i <= 100; ++i) s = ui::addI32(s, floorIncome(p.state.Ckai(i)));
-    const int32_t income = ui::addI32(s, kBaseIncome);
-    p.houkoku().Syunyu.setNumber(income);
+    int64_t s = 0;
+    for (int i = 1; i <= 100; ++i) s += floorIncome(p.state.Ckai(i));
+    const int64_t income = s + kBaseIncome;
+    p.houkoku().Syunyu.setNumber(double(income));
 
-    const int32_t salaries = ui::toI32(p.game().Zyuugyou.number() * kSalary);
-    const int32_t upkeep = ui::mulI32(p.state.Kai, kUpkeep);
-    const int32_t construction = ui::mulI32(p.kivora().コスト, kConstruction);
-    const int32_t costs = ui::addI32(ui::addI32(salaries, upkeep), construction);
-    const int32_t result = ui::addI32(income, -int64_t(costs));
+    const int64_t salaries = int64_t(ui::roundHalfEven(p.game().Zyuugyou.number() * kSalary));
+    const int64_t upkeep = int64_t(p.state.Kai) * kUpkeep;
+    const int64_t construction = int64_t(p.kivora().コスト) * kConstruction;
+    const int64_t result = income - (salaries + upkeep + construction);
 
     finance::Houkoku& h = p.houkoku();
-    h.Keihi.setNumber(salaries);
-    h.Izi.setNumber(upkeep);
-    h.Other.setNumber(construction);
-    h.Gou.setNumber(result);
+    h.Keihi.setNumber(double(salaries));
+    h.Izi.setNumber(double(upkeep));
+    h.Other.setNumber(double(construction));
+    h.Gou.setNumber(double(result));
     return result;
 }
 
@@ -77,9 +81,9 @@ struct MonthEnd {
     state::GameState& s;
 };
 
-void booking(Program& p, int32_t result) {
+void booking(Program& p, int64_t result) {
     shell::Main& m = p.main();
-    m.Okane.setNumber(m.Okane.number() + result / 100.0);  // may end the game
+    m.Okane.setNumber(m.Okane.number() + double(result) / 100.0);  // may end the game
     p.state.Mon1 = ui::toU8(p.kivora().Mon.number());
     p.state.Last = ui::Variant::real(p.main().Okane.number() * 100);
     p.kivora().コスト = 0;
@@ -87,7 +91,7 @@ void booking(Program& p, int32_t result) {
 
 // One row of "推移" for the month end dated by `row`: the figures it computed,
 // the money once everything is booked.
-void record(Program& p, state::MonthRow row, int32_t result) {
+void record(Program& p, state::MonthRow row, int64_t result) {
     row.money = p.main().Okane.number();
     row.result = result;
     row.population = p.game().population();
@@ -108,7 +112,7 @@ void monChange(Program& p) {
         row.year = int(date.year);
         row.month = int(date.month);
         townGrowth(p);
-        const int32_t result = accounts(p);
+        const int64_t result = accounts(p);
         p.stopClock();
         p.houkoku.showModal();  // dismissing it restarts the clock
         booking(p, result);
@@ -116,19 +120,22 @@ void monChange(Program& p) {
         repayLoans(p);
         record(p, row, result);
     }
-    // The turn of the year settles again for month 1 (nested) before the year
-    // moves on. A month end left waiting on a growth message can let the clock
-    // carry the month past 13, so anything beyond 12 turns the year.
-    if (p.kivora().Mon.number() >= 13) {
+    // The turn of the year settles again (nested) before the year moves on.
+    // A month end left waiting on a growth message can let the clock carry
+    // the month past 13: the year turns into the month the clock reached, as
+    // the month end that ran for it was dated.
+    if (p.kivora().Mon.number() > 12) {
+        const MonthEntered entered = monthEntered(p);
         {
             YearTurn turn(p.state);
-            p.kivora().Mon.setText(QStringLiteral("1"));
+            p.kivora().Mon.setNumber(entered.month);
         }
-        p.kivora().Ye.setNumber(p.kivora().Ye.number() + 1);
+        p.kivora().Ye.setNumber(entered.year);
     }
-    // The game is kept once the month end is wholly done: not inside another
-    // one still waiting on a message, nor half way through the turn of the year.
-    if (settles && p.state.MonthEnds == 1 && p.state.Ended == 0) p.main().AutoWrite();
+    // The frame keeps the game once a month end the clock brought is wholly
+    // done: not one inside another still waiting on a message, nor half way
+    // through the turn of the year.
+    if (settles && p.state.MonthEnds == 1 && p.state.Ticks > 0) p.main().monthEndDone();
 }
 
 }  // namespace sim

@@ -34,14 +34,18 @@ public:
     uint8_t Era = 0;
 
     // Private to the frame in spirit; kept here so they outlive it too.
-    uint8_t GameOver = 0;
+    // The end of a game, lost or won, has two moments: its last message
+    // waiting (nothing keeps the game any more), then answered.
+    enum class End : uint8_t { Playing, LastMessage, Over };
+    End end = End::Playing;
     // Up while the turn of the year settles month 1 with the old year still
     // shown: that month is the January of the year being entered.
     uint8_t YearTurn = 0;
     // Month ends running, one inside another while a message waits.
     uint8_t MonthEnds = 0;
-    // Lost or won: from its last message on, the game is kept no more.
-    uint8_t Ended = 0;
+    // Clock ticks running, one inside another while a message waits: a month
+    // end the clock brought, not the opening of a game.
+    uint8_t Ticks = 0;
     ui::Variant SavePath;
     std::array<uint8_t, 100> KaiBuffer{};
 

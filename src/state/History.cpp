@@ -58,10 +58,9 @@ void History::record(const MonthRow& row) {
     ++changes_;
     auto at = std::find_if(rows_.begin(), rows_.end(), [&](const MonthRow& r) { return !r.before(row); });
     if (at != rows_.end() && !row.before(*at)) {
-        const int64_t sum = int64_t(at->result) + row.result;
+        const int64_t sum = at->result + row.result;
         *at = row;
-        at->result = int32_t(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
-                                                 std::numeric_limits<int32_t>::max()));
+        at->result = sum;
         return;
     }
     rows_.insert(at, row);
@@ -91,7 +90,7 @@ std::optional<HistoryFile> readHistory(const QByteArray& bytes) {
     HistoryFile file;
     file.save = lines[1];
     constexpr double kI16 = std::numeric_limits<int16_t>::max();
-    constexpr double kI32 = std::numeric_limits<int32_t>::max();
+    constexpr double kExact = 9007199254740992.0;  // 2^53: a whole result a double holds exactly
     constexpr double kAny = std::numeric_limits<double>::max();
     MonthRow last{1, 4};  // the month a game begins in
     for (qsizetype i = 3; i < lines.size(); ++i) {
@@ -100,12 +99,12 @@ std::optional<HistoryFile> readHistory(const QByteArray& bytes) {
         const auto year = field(f[0], 1, kI16, true);
         const auto month = field(f[1], 1, 12, true);
         const auto money = field(f[2], -kAny, kAny, false);
-        const auto result = field(f[3], -kI32 - 1, kI32, true);
+        const auto result = field(f[3], -kExact, kExact, true);
         const auto population = field(f[4], -kAny, kAny, false);
         const auto employees = field(f[5], -kAny, kAny, false);
         const auto floors = field(f[6], 1, 100, true);
         if (!year || !month || !money || !result || !population || !employees || !floors) return std::nullopt;
-        const MonthRow row{int(*year), int(*month), *money, int32_t(*result), *population, *employees, int32_t(*floors)};
+        const MonthRow row{int(*year), int(*month), *money, int64_t(*result), *population, *employees, int32_t(*floors)};
         if (!last.before(row)) return std::nullopt;  // one row a month, in order
         file.rows.push_back(row);
         last = row;

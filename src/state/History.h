@@ -14,7 +14,7 @@ struct MonthRow {
     int year = 0;       // the month the month end enters, as the date line names it (1..12)
     int month = 0;
     double money = 0;   // Main.Okane after the month end, millions of yen
-    int32_t result = 0; // the report's 合計, 10,000 yen
+    int64_t result = 0; // the report's 合計, 10,000 yen
     double population = 0;
     double employees = 0;
     int32_t floors = 0;

@@ -3,9 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "sim/Accounts.h"
 #include "state/Cp932.h"
-#include "town/People.h"
 
 namespace state {
 
@@ -181,22 +179,9 @@ bool playable(const SaveGame& g) {
     const int32_t floors = ui::toI32(g.figures[kFloors]);  // read from the file as a number
     if (floors < 1 || floors > 100) return false;
     // Counts of people, buildings and floors are never below 0 (a negative
-    // employee count would also earn no rank). Their highest values are those
-    // the rules still compute in 32 bits:
-    // - the month end pays 30 per employee and 100 per floor in one 32-bit
-    //   sum, for a building of up to 100 floors: employees <= 71,582,454;
-    // - the panel writes the homes, (3 x employees + 1000 x buildings) / 10,
-    //   into this file's line 2, which must hold them again: with the
-    //   employees above, other buildings <= about 21,000,000.
-    std::array<double, kFigures> n{};
-    for (int k = kHousing; k < kFigures; ++k) {
-        n[k] = ui::strictNumber(g.figures[k]);
-        if (n[k] < 0) return false;
-    }
-    constexpr double kLargest = std::numeric_limits<int32_t>::max();
-    if (n[kEmployees] * sim::kSalary + 100.0 * sim::kUpkeep > kLargest) return false;
-    if (town::housingOf(town::populationOf(n[kEmployees], n[kBuildings], n[kApartments]), n[kApartments]) > kLargest)
-        return false;
+    // employee count would also earn no rank).
+    for (int k = kHousing; k < kFigures; ++k)
+        if (ui::strictNumber(g.figures[k]) < 0) return false;
     // A date the calendar shows: the year counts from 1, and a month or week
     // outside it would move the date while the game loads.
     if (g.Ye1 < 1 || g.Mon1 < 1 || g.Mon1 > 12 || g.We1 < 1 || g.We1 > 4) return false;

@@ -16,9 +16,13 @@ inline constexpr int kSaveRecords = 128;
 // The player's one save, and the automatic save the month end keeps beside it.
 inline constexpr const char* kSaveFile = "Kivora.teskdata";
 inline constexpr const char* kAutoSaveFile = "Kivora.auto";
+inline constexpr const char* kAutoHistoryFile = "Kivora.auto.suii";  // its history "推移"
 // A saved game is a few kilobytes; a file larger than this is not one, and a
 // game that would need one is not written.
 inline constexpr qsizetype kLargestSave = 16 * 1024 * 1024;
+
+// Lines 2 to 10 count whole things, each a signed 32-bit number at most.
+inline constexpr double kLargestCount = 2147483647.0;
 
 // Lines 1 to 10, in file order: the texts of the labels that count them.
 enum Figure {

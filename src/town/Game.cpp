@@ -88,7 +88,7 @@ void Game::gotFocus() {
     if (Hatte.text() != QString::fromUtf16(kGrades.back().word)) return;
     building::Kivora& k = p.kivora();
     const QString code = clearCode(k.Ye.number(), k.Mon.number(), k.We.number());
-    p.state.Ended = 1;  // a game won is over: its automatic save goes with it
+    p.state.end = state::GameState::End::LastMessage;  // a game won is over: its automatic save goes with it
     p.main().AutoDrop();
     p.ask(QStringLiteral("ゲームクリア!パスは") + code, ui::Prompt::Buttons::Ok, ui::Prompt::Icon::None,
           QStringLiteral("ゲームのクリア"));

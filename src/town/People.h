@@ -2,6 +2,8 @@
 // The town's people and homes, from the counts the panel shows.
 #include <cmath>
 
+#include "state/SaveFile.h"
+
 namespace town {
 
 // People: three for each employee of the player's building, a thousand for
@@ -12,5 +14,10 @@ constexpr double populationOf(double employees, double buildings, double blocks)
 
 // Homes: one for every ten people who do not live in an apartment block.
 inline double housingOf(double population, double blocks) { return std::trunc((population - 500 * blocks) / 10); }
+
+// Are the homes these counts give still a figure the save's line holds?
+inline bool countable(double employees, double buildings, double blocks) {
+    return housingOf(populationOf(employees, buildings, blocks), blocks) <= state::kLargestCount;
+}
 
 }  // namespace town

@@ -197,6 +197,21 @@ TEST_F(RepaymentTest, TwoWindowsDueTogetherAreRepaidInWindowOrder) {
     EXPECT_EQ(prog.state.M5mo, 0);
 }
 
+// A loan is collected at the month end that enters its month, the last of the
+// year as any other.
+TEST_F(RepaymentTest, CollectedAtTheMonthEndThatEntersItsMonth) {
+    startGame();
+    for (const int due : {11, 12}) {
+        SCOPED_TRACE(due);
+        act([&] { prog.state.M1ye = 4, prog.state.M1mo = uint8_t(due); });
+        jumpTo(4, due - 1);
+        setMoney("1000");
+        seams.expect(repaid(1));
+        monthEnd();
+        EXPECT_EQ(prog.state.M1mo, 0);
+    }
+}
+
 // A repayment message left open lets the clock run a month end inside it; the
 // window after it was due in the month this step is for and is still repaid.
 TEST_F(RepaymentTest, AMessageLeftOpenForAMonthStillRepaysTheNextWindow) {
@@ -345,7 +360,7 @@ TEST_F(RepaymentTest, ARepaymentThatEndsTheGame) {
     seams.expect(QStringLiteral("ゲームオーバー。所持金が0になりました…。"));
     monthEnd();
     EXPECT_TRUE(seams.endedNow);
-    EXPECT_EQ(prog.state.GameOver, 1);
+    EXPECT_EQ(prog.state.end, state::GameState::End::Over);
     EXPECT_EQ(money(), QStringLiteral("-246"));  // 200 + 4 booked - 450
     EXPECT_EQ(prog.main().Simo.text(), QStringLiteral("0円"));
     EXPECT_EQ(prog.state.M2mo, 4);  // window 2 was not reached

@@ -39,12 +39,12 @@ TEST_F(MoneyTest, BelowOneMillionEndsTheGameAfterTheWarning) {
     seams.expect(QStringLiteral("ゲームオーバー。所持金が0になりました…。"), ui::Answer::Ok, [this] {
         EXPECT_FALSE(prog.main().OkaneH.visible);
         EXPECT_EQ(prog.main().Simo.text(), QStringLiteral("0円"));
-        EXPECT_EQ(prog.state.GameOver, 0);
+        EXPECT_EQ(prog.state.end, state::GameState::End::LastMessage);
     });
     setMoney("0.99");
     EXPECT_EQ(seams.shown().icon, ui::Prompt::Icon::Warning);
     EXPECT_TRUE(seams.endedNow);
-    EXPECT_EQ(prog.state.GameOver, 1);
+    EXPECT_EQ(prog.state.end, state::GameState::End::Over);
     tick(1000);  // nothing runs any more
     EXPECT_EQ(date(), QStringLiteral("1/4/1"));
 }

@@ -68,7 +68,7 @@ QStringList picture(Program& p) {
     const state::GameState& s = p.state;
     out << s.Money.toText() << s.Last.toText() << s.Player.toText() << s.CF;
     for (int v : {int(s.Ye1), int(s.Mon1), int(s.We1), s.Spe, s.Kai, int(s.CK), int(s.Era),
-                  int(s.GameOver), s.Hou, s.Man, s.Kou, s.Hata, s.Bui, s.Kib, s.Sag, s.Sha,
+                  int(s.end), s.Hou, s.Man, s.Kou, s.Hata, s.Bui, s.Kib, s.Sag, s.Sha,
                   int(s.M1ye), int(s.M1mo), int(s.M2ye), int(s.M2mo), int(s.M3ye), int(s.M3mo),
                   int(s.M4ye), int(s.M4mo), int(s.M5ye), int(s.M5mo)})
         out << QString::number(v);
@@ -233,7 +233,7 @@ TEST_F(SaveLoadTest, NoOrAGameAlreadyLostWritesNothing) {
     act([&] { prog.main().fsaClick(); });
     EXPECT_FALSE(QFile::exists(saveFile()));
     EXPECT_FALSE(seams.endedNow);
-    prog.state.GameOver = 1;
+    prog.state.end = state::GameState::End::Over;
     seams.expect(kAsk, Answer::Yes);
     act([&] { prog.main().fsaClick(); });
     EXPECT_FALSE(QFile::exists(saveFile()));
@@ -247,17 +247,15 @@ TEST_F(SaveLoadTest, AFolderInThePlaceOfTheFileFailsTheSave) {
     EXPECT_TRUE(QFileInfo(saveFile()).isDir());
 }
 
-// The history is no part of the save: one that cannot be written leaves what
-// was there and the save goes through.
-TEST_F(SaveLoadTest, AHistoryThatCannotBeWrittenStopsNoSave) {
+// A save and its history never part: a history that cannot be written stops
+// the save, and the old pair stays as it was.
+TEST_F(SaveLoadTest, AHistoryThatCannotBeWrittenStopsTheSave) {
     startGame();
+    const QByteArray old = withLine(28, "old game");
+    putSave(old);
     ASSERT_TRUE(QDir(seams.folder.path()).mkdir(QStringLiteral("Kivora.suii")));
-    seams.expect(kAsk, Answer::Yes);
-    seams.expect(kSaved);
-    act([&] { prog.main().command3Click(); });
-    EXPECT_TRUE(seams.endedNow);
-    EXPECT_EQ(readFile(saveFile()), golden());
-    EXPECT_TRUE(QFileInfo(seams.folder.filePath(QStringLiteral("Kivora.suii"))).isDir());
+    expectSaveFails();
+    EXPECT_EQ(readFile(saveFile()), old);
 }
 
 TEST_F(SaveLoadTest, AMissingFolderFailsTheSave) {
@@ -434,6 +432,8 @@ TEST_F(SaveLoadTest, AFileThatDoesNotLoadChangesNothing) {
         {"code 4 above the roof", withLine(128, "4")},
         {"money as text", withLine(1, "lots")},
         {"cut code page 932", withLine(28, "\x82")},
+        // 10 employees: homes of 2,147,483,703, past what line 2 holds
+        {"other buildings the homes cannot count", withLine(6, "21474837")},
     };
     startGame();
     tick(150);
@@ -579,7 +579,7 @@ TEST_F(SaveLoadTest, MoneyBelowOneInTheFileEndsTheGame) {
     seams.expect(kDefeat);
     act([&] { prog.main().fconClick(); });
     EXPECT_TRUE(seams.endedNow);
-    EXPECT_EQ(prog.state.GameOver, 1);
+    EXPECT_EQ(prog.state.end, state::GameState::End::Over);
 }
 
 TEST_F(SaveLoadTest, GradeAndRankShowWhatTheLoadedFiguresEarn) {
@@ -814,7 +814,13 @@ TEST(AutoSaveStory, EveryMonthEndKeepsTheGameAndTheMenuBringsItBack) {
 TEST_F(SaveLoadTest, TheAutomaticSaveSurvivesFaultsAndGoesWithTheGame) {
     startGame();
     const QString autoSave = QFileInfo(saveFile()).dir().filePath(QStringLiteral("Kivora.auto"));
+    // A folder in its place: nothing kept, not even a history, and nothing to resume.
+    ASSERT_TRUE(QDir().mkdir(autoSave));
     tick(405);
+    EXPECT_FALSE(prog.main().Fauto.enabled);
+    EXPECT_EQ(QDir(seams.folder.path()).entryList(QDir::Files), QStringList());
+    ASSERT_TRUE(QDir().rmdir(autoSave));
+    tick(404);
     const QByteArray first = readFile(autoSave);
     ASSERT_TRUE(state::readSave(first));
     rlimit was{};
@@ -874,4 +880,108 @@ TEST_F(SaveLoadTest, ABrokenAutomaticSaveIsRefused) {
     seams.expect(kNotLoaded);
     act([&] { prog.main().fautoClick(); });
     EXPECT_EQ(picture(prog), before);
+}
+
+// Only a month end the clock brought, wholly done, in a game still played,
+// keeps the game: every other moment leaves the last automatic save byte for
+// byte, and the game's own next month end then writes it.
+TEST(AutoSaveStory, OnlyAWholeClockMonthEndKeepsTheGame) {
+    const struct {
+        const char* what;
+        std::function<void(Session&, const std::function<void()>& unchanged)> moment;
+        bool keptAfter;  // the next clock month end writes it again
+    } cases[] = {
+        {"a new game over this one",
+         [](Session& s, const std::function<void()>& unchanged) {
+             s.seams.expect(QStringLiteral("終了しますか？"), Answer::No);
+             s.seams.modal["Namer"].push_back([&s] {
+                 s.prog.namer().Text1 = QStringLiteral("鈴木");
+                 s.prog.namer().command1Click();
+             });
+             s.act([&] { s.prog.main().fstaClick(); });
+             EXPECT_EQ(s.date(), QStringLiteral("1/4/1"));
+             unchanged();
+         },
+         true},
+        {"a load into another month",
+         [](Session& s, const std::function<void()>& unchanged) {
+             writeFile(s.saveFile(), withLine(14, " 9 "));
+             s.loadBy(false);
+             EXPECT_EQ(s.date(), QStringLiteral("1/9/1"));
+             unchanged();
+         },
+         true},
+        {"a month end inside another, waiting on a message",
+         [](Session& s, const std::function<void()>& unchanged) {
+             s.seams.second = 6;  // an apartment block, and its message
+             s.act([&] { s.prog.game().Pop.setText(QStringLiteral("50000")); });
+             s.seams.expect(QStringLiteral("マンションが建ちました"), Answer::Ok, [&] {
+                 s.seams.second = 30;
+                 s.tick(404);
+                 unchanged();
+             });
+             s.toNextMonthEnd();
+         },
+         true},
+        {"the wait on 保存終了",
+         [](Session& s, const std::function<void()>& unchanged) {
+             s.seams.expect(kAsk, Answer::Yes);
+             s.seams.expect(kSaved, Answer::Ok, [&] { s.tick(808); });
+             s.act([&] { s.prog.main().command3Click(); });
+             unchanged();
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Session s;
+        s.startGame();
+        s.toNextMonthEnd();  // the first month end keeps the game
+        const QString autoSave = shell::saveFile(s.prog, shell::Slot::Auto);
+        const QString autoHistory = shell::historyFile(s.prog, shell::Slot::Auto);
+        const QByteArray save = readFile(autoSave), history = readFile(autoHistory);
+        ASSERT_TRUE(state::readSave(save));
+        const auto unchanged = [&] {
+            EXPECT_EQ(readFile(autoSave), save);
+            EXPECT_EQ(readFile(autoHistory), history);
+        };
+        c.moment(s, unchanged);
+        if (!c.keptAfter) continue;
+        if (readFile(autoSave) == save) s.toNextMonthEnd();
+        EXPECT_NE(readFile(autoSave), save) << "the game's own month end kept nothing";
+        EXPECT_TRUE(s.prog.main().Fauto.enabled);
+    }
+}
+
+// A game at the largest counts a save holds plays every month end it
+// reaches: the accounts never overflow, and the town grows no further than
+// the homes its save can count, so each month end keeps a game that loads.
+TEST(SaveLoadStory, AGameAtTheLargestCountsPlaysOnAndStillSaves) {
+    const struct {
+        const char* buildings;
+        const char* after;  // other buildings after the month end
+    } rows[] = {
+        {"15032384", "15032385"},  // the last building whose homes line 2 holds
+        {"15032385", "15032385"},  // one more would not fit
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.buildings);
+        Session s;
+        s.openFrame();
+        QByteArray save = withLine(1, " 99999999999 ");
+        save = withLine(9, "2147483647", save);
+        save = withLine(3, "10000000", save);  // apartment blocks: people enough to build on
+        writeFile(s.saveFile(), withLine(6, r.buildings, save));
+        s.loadBy(false);
+        ASSERT_EQ(s.date(), QStringLiteral("1/4/1"));
+        s.seams.second = 16;  // the draw that may build another company's building
+        if (QByteArray(r.buildings) != r.after) s.seams.expect(QStringLiteral("他社のビルが建ちました"));
+        s.toNextMonthEnd();
+        EXPECT_EQ(s.date(), QStringLiteral("1/5/1"));
+        ASSERT_EQ(s.report.size(), 8);
+        EXPECT_EQ(s.report[4], QStringLiteral("-64424508710"));  // 1000 − 30 × 2,147,483,647 − 300
+        EXPECT_EQ(s.prog.game().CBuil.text(), QString::fromLatin1(r.after));
+        EXPECT_TRUE(s.prog.main().Fauto.enabled) << "the month end kept no game";
+        EXPECT_TRUE(shell::autoSaveReads(s.prog));
+    }
 }

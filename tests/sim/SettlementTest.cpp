@@ -1,3 +1,5 @@
+#include <QFile>
+
 #include "support/TestSeams.h"
 #include "town/Game.h"
 
@@ -162,7 +164,7 @@ TEST_F(SettlementTest, DefeatBelowOneMillionEndsAtTheBooking) {
     EXPECT_TRUE(seams.endedNow);
     EXPECT_EQ(prog.main().Okane.text(), QStringLiteral("0.5"));
     EXPECT_EQ(prog.main().Simo.text(), QStringLiteral("0円"));
-    EXPECT_EQ(prog.state.GameOver, 1);
+    EXPECT_EQ(prog.state.end, state::GameState::End::Over);
     EXPECT_EQ(prog.kivora().コスト, 4);  // nothing after the booking ran
     EXPECT_EQ(prog.state.Mon1, 5);
 }
@@ -192,7 +194,10 @@ TEST_F(SettlementTest, AMonthEndNestedInsideAnOpenGrowthMessage) {
     EXPECT_EQ(prog.state.Mon1, 6);
 }
 
-// The same at the turn of the year: the calendar still turns to January.
+// The same at the turn of the year: the year turns into the month the clock
+// reached, as its month ends were dated, so the history never runs ahead of
+// the date, keeps its rows in the calendar's order and comes back whole with
+// the automatic save.
 TEST_F(SettlementTest, NestedMonthEndAtTheYearTurnStillTurnsTheYear) {
     startGame();
     act([&] { prog.kivora().Mon.setText(QStringLiteral("12")); });
@@ -204,8 +209,13 @@ TEST_F(SettlementTest, NestedMonthEndAtTheYearTurnStillTurnsTheYear) {
         tick(101 * 4);
     });
     tick(101);
-    EXPECT_EQ(prog.kivora().Mon.text(), QStringLiteral("1"));
-    EXPECT_EQ(prog.kivora().Ye.text(), QStringLiteral("2"));
-    tick(404);
     EXPECT_EQ(date(), QStringLiteral("2/2/1"));
+    std::vector<std::pair<int, int>> months;
+    for (const state::MonthRow& r : prog.history.rows()) months.emplace_back(r.year, r.month);
+    EXPECT_EQ(months, (std::vector<std::pair<int, int>>{{1, 12}, {2, 1}, {2, 2}}));
+    QFile save(shell::saveFile(prog, shell::Slot::Auto)), history(shell::historyFile(prog, shell::Slot::Auto));
+    ASSERT_TRUE(save.open(QIODevice::ReadOnly) && history.open(QIODevice::ReadOnly));
+    EXPECT_EQ(state::historyFor(history.readAll(), save.readAll(), 2, 2), prog.history.rows());
+    tick(404);
+    EXPECT_EQ(date(), QStringLiteral("2/3/1"));
 }

@@ -1,3 +1,5 @@
+#include <QFile>
+
 #include "support/TestSeams.h"
 #include "town/Game.h"
 
@@ -162,7 +164,14 @@ TEST_F(VictoryTest, TopRankInTheCapitalWinsAtTheNextFocus) {
     act([&] { prog.main().Okane.setText(QStringLiteral("777")); });
     // The population crosses into the capital in the focus that wins.
     EXPECT_EQ(prog.game().Hatte.text(), QStringLiteral("0"));
-    seams.expect(QStringLiteral("ゲームクリア!パスは11B8"));
+    // A won game leaves no automatic save to come back to.
+    act([&] { prog.main().AutoWrite(); });
+    ASSERT_TRUE(prog.main().Fauto.enabled);
+    seams.expect(QStringLiteral("ゲームクリア!パスは11B8"), ui::Answer::Ok, [&] {
+        EXPECT_FALSE(QFile::exists(shell::saveFile(prog, shell::Slot::Auto)));
+        EXPECT_FALSE(QFile::exists(shell::historyFile(prog, shell::Slot::Auto)));
+        EXPECT_FALSE(prog.main().Fauto.enabled);
+    });
     focusPanel();
     ASSERT_EQ(seams.asked.size(), 1u);
     const ui::Prompt won = seams.shown();
@@ -173,7 +182,7 @@ TEST_F(VictoryTest, TopRankInTheCapitalWinsAtTheNextFocus) {
     EXPECT_TRUE(seams.endedNow);
     EXPECT_TRUE(prog.ended());
     // Ended at once: no exit question, no save, and the clock is gone.
-    EXPECT_EQ(prog.state.GameOver, 0);
+    EXPECT_EQ(prog.state.end, state::GameState::End::LastMessage);
     const QString before = date();
     tick(500);
     EXPECT_EQ(date(), before);
