@@ -117,11 +117,11 @@ TEST(GaikanView, TheBuildingIsAListOfStoreysTheKeysAndTheMouseOpenAndItFollowsTh
         });
     }, [&] { p.dispatch([&] { p.choiwin().追加Click(); }); });
     EXPECT_EQ(list->child(2)->text(QAccessible::Name), QStringLiteral("5階 ホテル"));
+    QCoreApplication::processEvents();
+    EXPECT_GT(paints.n, 0);  // counted before the grab below, which paints by itself
     const QRect fifth = storeys->storeyRect(2);
     EXPECT_EQ(storeys->grab().toImage().pixelColor(fifth.left() + 3, fifth.center().y()).rgb() & 0xFFFFFF,
               building::kTenantSigns[1].rgb);
-    QCoreApplication::processEvents();
-    EXPECT_GT(paints.n, 0);
 
     // Ctrl+F4 closes it, and the keyboard stays in the frame.
     ui::qt::focusByKey(storeys);
