@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 
 #include "building/ChoicView.h"
@@ -54,15 +55,24 @@ void wire(ui::qt::QtSeams& seams, Program& p) {
 
 void dressApplication(QApplication& app, ui::qt::Language language) {
     ui::qt::useLanguage(app, language);
-    // The icon is drawn at build time among the game's files; without it the
-    // windows simply keep the toolkit's icon. Its files are picked by hand:
-    // a name filter would load the regular expression library for this one
-    // look at a folder.
+    // The icon is drawn at build time among the game's files; an installed
+    // copy has it once, in the icon theme's folders beside its own, where its
+    // menu entry finds it too. Without it the windows simply keep the
+    // toolkit's icon. Its files are picked by hand: a name filter would load
+    // the regular expression library for this one look at a folder.
     QIcon icon;
-    const QDir icons(ui::qt::filesFolder() + QStringLiteral("/icons"));
-    for (const QString& f : icons.entryList(QDir::Files, QDir::NoSort))
-        if (f.startsWith(QLatin1String("rumie-")) && f.endsWith(QLatin1String(".png")))
-            icon.addFile(icons.filePath(f));
+    if (ui::qt::installedCopy()) {
+        const QDir theme(ui::qt::filesFolder() + QStringLiteral("/../icons/hicolor"));
+        for (const QString& size : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort)) {
+            const QString f = theme.filePath(size + QStringLiteral("/apps/" RUMIE_APP_ID ".png"));
+            if (QFileInfo::exists(f)) icon.addFile(f);
+        }
+    } else {
+        const QDir icons(ui::qt::filesFolder() + QStringLiteral("/icons"));
+        for (const QString& f : icons.entryList(QDir::Files, QDir::NoSort))
+            if (f.startsWith(QLatin1String("rumie-")) && f.endsWith(QLatin1String(".png")))
+                icon.addFile(icons.filePath(f));
+    }
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 }
 

@@ -338,6 +338,8 @@ QImage inOwnPalette(const QImage& picture) {
     };
     std::vector<Colour> colours;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) colours.push_back({it.key(), it.value()});
+    // The hash's order changes from run to run; the palette must not.
+    std::sort(colours.begin(), colours.end(), [](const Colour& a, const Colour& c) { return a.rgb < c.rgb; });
     const auto channel = [](QRgb c, int k) { return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c); };
     struct Box {
         size_t from, to;

@@ -46,8 +46,7 @@ void Choiwin::downClick() {
 
 void Choiwin::追加Click() {
     const int n = ui::toI16(Dansu.number());
-    // Only floors 2 up to the top can take a tenant (the browser may still
-    // stand at its design floor when opened from the picker's prompt).
+    // Only floors 2 up to the top can take a tenant.
     if (n < 2 || n > p.state.Kai) return;
     p.stopClock();
     const int c = p.state.code(n);

@@ -70,8 +70,12 @@ void Kivora::label1Click(int i) {
 void Kivora::label2Click(int i) {
     if (i < 0 || i > 9) return;
     const QString text = Label2[i].text();
-    if (text == kPrompt) {  // no block chosen yet: the browser opens as it stood
-        p.choiwin.show();
+    if (text == kPrompt) {
+        // No block chosen yet: the browser opens as it stood. One that never
+        // showed a floor would stand at its design "0階", a floor the
+        // building has not, so it stays shut.
+        const Choiwin* w = p.choiwin.peek();
+        if (w && w->Dansu.text() != QStringLiteral("0")) p.choiwin.show();
         return;
     }
     if (text.isEmpty()) return;  // no floor there

@@ -95,12 +95,12 @@ TEST_F(BuildingTest, ClicksWhereNothingIsDoNothing) {
 
 TEST_F(BuildingTest, FloorClickBeforeAnyBlockOpensTheBrowserAsItStood) {
     startGame();
+    act([&] { k().label2Click(3); });  // a browser that never showed a floor stays shut
+    EXPECT_FALSE(prog.choiwin.exists());
+    act([&] { k().floorClick(QStringLiteral("2")); });  // as 外観 opens it
     act([&] { k().label2Click(3); });
     EXPECT_TRUE(prog.choiwin().visible);
-    EXPECT_EQ(prog.choiwin().Dansu.text(), QStringLiteral("0"));
-    EXPECT_TRUE(prog.state.CF.isEmpty());
-    act([&] { prog.choiwin().追加Click(); });  // no floor: nothing, the clock runs on
-    EXPECT_EQ(k().Timer1.interval(), 50);
+    EXPECT_EQ(prog.choiwin().Dansu.text(), QStringLiteral("2"));
 }
 
 TEST_F(BuildingTest, ArrowsWalkTheFloorsWithTheirPictures) {

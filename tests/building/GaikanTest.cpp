@@ -5,6 +5,7 @@
 #include <map>
 
 #include "building/Choiwin.h"
+#include "building/ChoiwinView.h"
 #include "building/Gaikan.h"
 #include "state/SaveFile.h"
 #include "support/TestSeams.h"
@@ -84,14 +85,16 @@ TEST_F(GaikanTest, EveryFloorOfASaveIsAStoreyWithItsTenantsSign) {
 }
 
 // A storey, the lobby and the rooftop open in 階数ごと just as a floor label of
-// the building window opens them: the same floor, picture and picked floor.
+// the building window opens them: the same floor, picture and picked floor;
+// the picture is read by its sign's words, as 外観 names the storey.
 TEST_F(GaikanTest, AStoreyOpensItsFloorAsTheBuildingWindowsFloorLabelDoes) {
     openFrame();
     load(saveOf(12, {{12, 1}, {5, 2}}));
     auto opened = [&] {
         building::Choiwin& c = prog.choiwin();
-        const QStringList seen{c.Dansu.text(), c.Tr.text(), QFileInfo(c.Naisou.file).fileName(), prog.state.CF,
-                               QString::number(c.visible)};
+        const QString picture = QFileInfo(c.Naisou.file).fileName();
+        const QStringList seen{c.Dansu.text(), c.Tr.text(), picture, building::floorPictureWords(picture),
+                               prog.state.CF, QString::number(c.visible)};
         act([&] { prog.choiwin.unload(); });
         return seen;
     };
@@ -101,10 +104,11 @@ TEST_F(GaikanTest, AStoreyOpensItsFloorAsTheBuildingWindowsFloorLabelDoes) {
         QStringList expected;
     };
     const Row rows[] = {
-        {12, 1, 1, {u"12"_qs, u"階"_qs, u"hotel.bmp"_qs, u"12"_qs, u"1"_qs}},
-        {5, 0, 4, {u"5"_qs, u"階"_qs, u"restaurant.bmp"_qs, u"5"_qs, u"1"_qs}},
-        {1, 0, 0, {u"1"_qs, u"階"_qs, u"robey.bmp"_qs, u"1"_qs, u"1"_qs}},
-        {0, 2, 0, {QString(), u"屋上"_qs, u"oku.bmp"_qs, u"屋上"_qs, u"1"_qs}},
+        {12, 1, 1, {u"12"_qs, u"階"_qs, u"hotel.bmp"_qs, u"ホテル"_qs, u"12"_qs, u"1"_qs}},
+        {5, 0, 4, {u"5"_qs, u"階"_qs, u"restaurant.bmp"_qs, u"レストラン"_qs, u"5"_qs, u"1"_qs}},
+        {3, 0, 2, {u"3"_qs, u"階"_qs, u"mu.bmp"_qs, u"空き室"_qs, u"3"_qs, u"1"_qs}},
+        {1, 0, 0, {u"1"_qs, u"階"_qs, u"robey.bmp"_qs, u"ロビー"_qs, u"1"_qs, u"1"_qs}},
+        {0, 2, 0, {QString(), u"屋上"_qs, u"oku.bmp"_qs, u"屋上"_qs, u"屋上"_qs, u"1"_qs}},
     };
     act([&] { prog.kivora().gotFocus(); });
     for (const Row& r : rows) {

@@ -5,7 +5,8 @@
 # copyright and changelog, the menu entry, the icons and the
 # software-centre description (checked by Debian's own validators), all
 # naming the one version; then starts the installed game from its command,
-# which must find its files and carry the window class its menu entry names.
+# which must find its files and its icon (in the icon theme, the one copy)
+# and carry the window class its menu entry names.
 set -euo pipefail
 build="$1"; version="$2"; here="$(cd "$(dirname "$0")" && pwd)"
 prefix="$(mktemp -d)"; trap 'rm -rf "$prefix"' EXIT
@@ -21,9 +22,10 @@ data="$prefix/share/rumie"
 for p in oku robey mu hotel restaurant office; do
   for f in "$p.bmp" "$p.en.bmp"; do [ -s "$data/$f" ] || fail "$f is not in share/rumie"; done
 done
-for f in Help.html Help.en.html icons/rumie-16.png icons/rumie-256.png installed; do
+for f in Help.html Help.en.html installed; do
   [ -s "$data/$f" ] || fail "$f is not in share/rumie"
 done
+[ ! -e "$data/icons" ] || fail "the icons are installed twice, in share/rumie too"
 [ -s "$prefix/share/man/man6/rumie.6.gz" ] || fail "no manual page"
 for f in copyright changelog.gz; do
   [ -s "$prefix/share/doc/rumie/$f" ] || fail "no $f in share/doc/rumie"

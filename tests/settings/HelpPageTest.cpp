@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QKeySequence>
 #include <QRegularExpression>
 #include <map>
@@ -249,12 +250,18 @@ TEST(HelpPage, EachTableRowNamesWhatItsFiguresBelongTo) {
             const QString picture = QStringLiteral(RUMIE_BIN_DIR "/") + QString::fromUtf16(t->picture).mid(1);
             EXPECT_TRUE(rows[0].contains(u'"' + QFileInfo(ui::qt::inPlayersLanguage(picture)).fileName() + u'"'));
         }
-        // Every picture the page shows lies beside it, the English page's in English.
-        static const QRegularExpression img(QStringLiteral(R"re(<img\b[^>]*\bsrc="([^"]*)")re"));
+        // Every picture the page shows lies beside it, the English page's in
+        // English, drawn at half its size or more: its sign stays readable.
+        static const QRegularExpression img(QStringLiteral(R"re(<img\b[^>]*\bsrc="([^"]*)"[^>]*>)re"));
+        static const QRegularExpression width(QStringLiteral(R"re(\bwidth="(\d+)")re"));
         for (auto it = img.globalMatch(html); it.hasNext();) {
-            const QString src = it.next().captured(1);
-            EXPECT_TRUE(QFileInfo(QStringLiteral(RUMIE_BIN_DIR "/") + src).isFile()) << src.toStdString();
+            const auto m = it.next();
+            const QString src = m.captured(1);
+            const QImage picture(QStringLiteral(RUMIE_BIN_DIR "/") + src);
+            EXPECT_FALSE(picture.isNull()) << src.toStdString();
             EXPECT_EQ(src.contains(QStringLiteral(".en.")), language == ui::qt::Language::English) << src.toStdString();
+            const auto w = width.match(m.captured(0));
+            EXPECT_GE(w.hasMatch() ? w.captured(1).toInt() : picture.width(), picture.width() / 2) << src.toStdString();
         }
     }
     ui::qt::useLanguage(*QCoreApplication::instance(), ui::qt::Language::Japanese);

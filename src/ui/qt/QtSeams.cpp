@@ -28,6 +28,8 @@ QString filesFolder() {
     return folder;
 }
 
+bool installedCopy() { return filesFolder() != QCoreApplication::applicationDirPath(); }
+
 QWidget* QtSeams::activeWindow() const {
     if (QWidget* w = QApplication::activeModalWidget()) return w;
     if (QWidget* w = QApplication::activeWindow()) return w;

@@ -16,6 +16,8 @@ namespace ui::qt {
 // <prefix>/share/rumie, which the install marks with the file "installed".
 // Found once, when first asked.
 QString filesFolder();
+// Whether the game's files are an installed copy's, in <prefix>/share/rumie.
+bool installedCopy();
 
 class QtSeams : public ui::Seams, public ui::Timer::Driver {
 public:
