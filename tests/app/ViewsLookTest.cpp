@@ -263,10 +263,11 @@ TEST_F(LookTest, ChildWindowsOpenInsideTheFrameAt1024By768) {
         openFloor(2);
         p.dispatch([&] { p.main().fsuiiClick(); });
         p.dispatch([&] { p.main().fgaikanClick(); });
+        p.dispatch([&] { p.main().fmokuhyouClick(); });
         QApplication::processEvents();
         auto* area = mainWidget()->findChild<QMdiArea*>();
         const QRect room = area->viewport()->rect();
-        ASSERT_EQ(area->subWindowList().size(), 5);
+        ASSERT_EQ(area->subWindowList().size(), 6);
         for (QMdiSubWindow* w : area->subWindowList()) {
             SCOPED_TRACE(w->objectName().toStdString() + (language == ui::qt::Language::English ? " en" : " ja"));
             EXPECT_TRUE(room.contains(w->geometry())) << w->geometry().right() << " > " << room.right();
