@@ -19,6 +19,7 @@
 #include "shell/StartView.h"
 #include "town/GameView.h"
 #include "town/KaisyameiView.h"
+#include "town/MokuhyouView.h"
 #include "town/ShisetuView.h"
 #include "town/SuiiView.h"
 #include "ui/qt/QtSeams.h"
@@ -46,6 +47,7 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
     if (name == "Kaisyamei") return std::make_unique<town::KaisyameiView>(p, owner);
     if (name == "Suii") return std::make_unique<town::SuiiView>(p, area);
     if (name == "Gaikan") return std::make_unique<building::GaikanView>(p, area);
+    if (name == "Mokuhyou") return std::make_unique<town::MokuhyouView>(p, area);
     return nullptr;
 }
 

@@ -693,5 +693,56 @@
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <extracomment>The Goals window (View menu, Ctrl+T): how far the win and the loss are.</extracomment>
+        <source>目標</source>
+        <translation>Goals</translation>
+    </message>
+    <message>
+        <source>勝つには：首都で評価S</source>
+        <translation>To win: rank S in the capital</translation>
+    </message>
+    <message>
+        <source>街の発展</source>
+        <translation>The town</translation>
+    </message>
+    <message>
+        <source>ビルの評価</source>
+        <translation>The building</translation>
+    </message>
+    <message>
+        <source>お金</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>次の発展度</source>
+        <translation>Next grade</translation>
+    </message>
+    <message>
+        <source>次の評価</source>
+        <translation>Next rank</translation>
+    </message>
+    <message>
+        <source>負けまで</source>
+        <translation>To spare before the loss</translation>
+    </message>
+    <message>
+        <extracomment>Goals: a grade or rank, then this, then the people it still takes ("Rank S needs 181 people").</extracomment>
+        <source>まで あと</source>
+        <translation>needs</translation>
+    </message>
+    <message>
+        <source>達成</source>
+        <translation>reached</translation>
+    </message>
+    <message>
+        <extracomment>Goals: before the money to spare; English says nothing here.</extracomment>
+        <source>あと</source>
+        <translation>​</translation>
+    </message>
+    <message>
+        <source>勝ちは「街&amp;ビル」を開いたときに決まります</source>
+        <translation>A win is decided when Town &amp; Building opens</translation>
+    </message>
 </context>
 </TS>

@@ -53,6 +53,9 @@ void Main::fsuiiClick() { p.suii.show(); }
 // The building drawn as it stands; it only reads the game, so the clock runs on.
 void Main::fgaikanClick() { p.gaikan.show(); }
 
+// How far the win and the loss are; it only reads the game, so the clock runs on.
+void Main::fmokuhyouClick() { p.mokuhyou.show(); }
+
 // "環境設定" and "設定": the speed dialog, with the clock held while it is open.
 void Main::fsetClick() {
     Program& prog = p;

@@ -36,6 +36,7 @@ public:
     ui::Command Command5{QStringLiteral("ビルの詳細"), false};
     ui::Command Fsuii{QStringLiteral("推移"), false};
     ui::Command Fgaikan{QStringLiteral("外観"), false};
+    ui::Command Fmokuhyou{QStringLiteral("目標"), false};
     ui::Command Help{QStringLiteral("ヘルプ")};
     ui::Command Fhelp{QStringLiteral("ヘルプ")};
     ui::Command Fver{QStringLiteral("バージョン")};
@@ -56,6 +57,7 @@ public:
     void command5Click();
     void fsuiiClick();
     void fgaikanClick();
+    void fmokuhyouClick();
     void fhelpClick();
     void fverClick();
     void command9Click();

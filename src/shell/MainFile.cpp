@@ -267,7 +267,7 @@ bool Main::FileRead(Slot slot) {
     // A game loaded while paused stays paused, and says so.
     const bool paused = m.Command4.caption == QStringLiteral("開始");
     m.caption = s.Player.toText() + (paused ? QStringLiteral("社長 - 停止中") : QStringLiteral("社長 - 行動中"));
-    for (ui::Command* c : {&m.Command1, &m.Command5, &m.Fsuii, &m.Fgaikan, &m.Fsa, &m.Command3, &m.Command4,
+    for (ui::Command* c : {&m.Command1, &m.Command5, &m.Fsuii, &m.Fgaikan, &m.Fmokuhyou, &m.Fsa, &m.Command3, &m.Command4,
                            &m.Command8, &m.Command9})
         c->enabled = true;
     prog.kivora.show();

@@ -103,6 +103,8 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     // 外観 has a key of its own, shown beside it; disabled, the key does nothing.
     bind.action(open->addAction(QString()), m.Fgaikan, "Fgaikan", [&m] { m.fgaikanClick(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    bind.action(open->addAction(QString()), m.Fmokuhyou, "Fmokuhyou", [&m] { m.fmokuhyouClick(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     QMenu* help = bar->addMenu(ui::qt::shown(m.Help.caption));
     help->setObjectName(QStringLiteral("Help"));
     bind.action(help->addAction(QString()), m.Fhelp, "Fhelp", [&m] { m.fhelpClick(); });

@@ -14,6 +14,7 @@
 #include "shell/Start.h"
 #include "town/Game.h"
 #include "town/Kaisyamei.h"
+#include "town/Mokuhyou.h"
 #include "town/Shisetu.h"
 #include "town/Suii.h"
 
@@ -41,7 +42,8 @@ Program::Program(ui::Seams& seams)
       shisetu(*this, maker<town::Shisetu>(this)),
       kaisyamei(*this, maker<town::Kaisyamei>(this), &main),
       suii(*this, maker<town::Suii>(this), &main),
-      gaikan(*this, maker<building::Gaikan>(this), &main) {
+      gaikan(*this, maker<building::Gaikan>(this), &main),
+      mokuhyou(*this, maker<town::Mokuhyou>(this), &main) {
     allWindowsGone = [this] { return !main.exists() && !start.exists(); };
 }
 

@@ -9,7 +9,7 @@
 
 namespace shell { class Main; class Start; class Namer; }
 namespace building { class Kivora; class Choiwin; class Choic; class Kakudai; class Gaikan; }
-namespace town { class Game; class Shisetu; class Kaisyamei; class Suii; }
+namespace town { class Game; class Shisetu; class Kaisyamei; class Suii; class Mokuhyou; }
 namespace settings { class SetS; class Help1; }
 namespace finance { class Houkoku; class Bank; }
 
@@ -37,6 +37,7 @@ public:
     ui::Holder<town::Kaisyamei> kaisyamei;  // not modal: it closes with the frame
     ui::Holder<town::Suii> suii;            // not modal: the weeks go on
     ui::Holder<building::Gaikan> gaikan;    // not modal: the weeks go on
+    ui::Holder<town::Mokuhyou> mokuhyou;    // not modal: the weeks go on
 
     // Start-up: the title screen alone.
     void startUp();

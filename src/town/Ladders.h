@@ -4,6 +4,7 @@
 // figure that still earns its word; the last step has no upper end.
 #include <QString>
 #include <array>
+#include <cmath>
 #include <limits>
 
 namespace town {
@@ -42,6 +43,28 @@ QString climb(const std::array<Step, N>& ladder, double figure) {
     for (const Step& s : ladder)
         if (figure <= s.upTo) return QString::fromUtf16(s.word);
     return {};
+}
+
+// How far a figure is from the next step of a ladder and from its top: a
+// step is earned by the first whole figure past the step below it.
+struct Distance {
+    QString next;       // the next step's word; empty at the top
+    double toNext = 0;  // what the figure still lacks for it
+    double toTop = 0;   // and for the top step; 0 once there
+};
+
+template <std::size_t N>
+Distance distance(const std::array<Step, N>& ladder, double figure) {
+    Distance d;
+    const double top = std::floor(ladder[N - 2].upTo) + 1;
+    d.toTop = figure < top ? top - figure : 0;
+    for (std::size_t i = 0; i + 1 < N; ++i)
+        if (figure <= ladder[i].upTo) {
+            d.next = QString::fromUtf16(ladder[i + 1].word);
+            d.toNext = std::floor(ladder[i].upTo) + 1 - figure;
+            break;
+        }
+    return d;
 }
 
 }  // namespace town

@@ -327,6 +327,7 @@ TEST(English, EveryWindowShowsEnglishThatFits) {
     g.act([&] { g.p.main().command4Click(); });  // paused
     g.act([&] { g.p.main().fsuiiClick(); });  // the history, a window inside the frame
     g.act([&] { g.p.main().fgaikanClick(); });  // the building drawn, another
+    g.act([&] { g.p.main().fmokuhyouClick(); });  // the goals, a third
     look(frame);
     // Its storeys, as drawn and as a screen reader names them.
     QAccessibleInterface* storeys = QAccessible::queryAccessibleInterface(frame->findChild<QWidget*>(QStringLiteral("Storeys")));

@@ -182,6 +182,7 @@ public:
             p.kaisyamei().command1Click();
             p.main().fsuiiClick();
         });
+        act("目標", [&] { p.main().fmokuhyouClick(); });
         listen(topLevel(QStringLiteral("Main")), told.controls);
         act("a month end", [&] { months(1); });
         act("the year turn", [&] { months(11); });
@@ -245,6 +246,13 @@ TEST(ScreenReader, TheFrameAndItsWindowsSayWhatTheyShow) {
         {"Game/Unit_1", R::Client, {}, {}},  // blank, and not the box's title
         {"Game/Label9", R::Link, u"詳細 (Frame2)"_s, u"Details (Frame2)"_s, true},
         {"Suii/Table", R::Table, u"推移"_s, u"History"_s},
+        {"Mokuhyou/Kotoba_1", R::StaticText, u"次の発展度 町まで あと 971人 (Frame1)"_s,
+         u"Next grade Town needs 971 people (Frame1)"_s},
+        {"Mokuhyou/Kotoba_5", R::StaticText, u"評価 Sまで あと 2,491人 (Frame2)"_s,
+         u"Building rank S needs 2,491 people (Frame2)"_s},
+        {"Mokuhyou/Atai_6", R::StaticText, u"負けまで あと 399,000,000円 (Frame3)"_s,
+         u"To spare before the loss 399,000,000 yen (Frame3)"_s},
+        {"Mokuhyou/Ato_5", R::Client, {}, {}},  // heard with its row
     });
 }
 

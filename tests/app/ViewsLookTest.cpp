@@ -274,10 +274,11 @@ TEST_F(LookTest, ChildWindowsOpenInsideTheFrameAt1024By768) {
         openFloor(2);
         p.dispatch([&] { p.main().fsuiiClick(); });
         p.dispatch([&] { p.main().fgaikanClick(); });
+        p.dispatch([&] { p.main().fmokuhyouClick(); });
         QApplication::processEvents();
         auto* area = mainWidget()->findChild<QMdiArea*>();
         const QRect room = area->viewport()->rect();
-        ASSERT_EQ(area->subWindowList().size(), 5);
+        ASSERT_EQ(area->subWindowList().size(), 6);
         for (QMdiSubWindow* w : area->subWindowList()) {
             if (only && w->objectName() != QLatin1String(only)) continue;
             SCOPED_TRACE(w->objectName().toStdString() + (language == ui::qt::Language::English ? " en " : " ja ") +

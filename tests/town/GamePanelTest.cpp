@@ -2,6 +2,7 @@
 
 #include "support/TestSeams.h"
 #include "town/Game.h"
+#include "town/Ladders.h"
 
 TEST(ClearCode, ShiftedCountersInCapitalHexYearFirst) {
     using town::clearCode;
@@ -78,19 +79,24 @@ TEST_F(PanelTest, DrawBySecond) {
 
 // Every step of both ladders, on both sides of its edge, through the panel's
 // own handlers: the population's change writes the grade, the recount the rank.
+// 目標 reads how far the next step is from the same ladders.
 TEST_F(PanelTest, EveryGradeAndRankEdgeOnBothSides) {
     startGame();
     auto& g = prog.game();
-    const struct { int figure; const char* grade; const char* rank; } rows[] = {
-        {0, "村", "F"},          {100, "村", "F"},        {101, "村", "E"},
-        {250, "村", "E"},        {251, "村", "D"},        {500, "村", "D"},
-        {501, "村", "C"},        {1000, "村", "C"},       {1001, "村", "B"},
-        {1700, "村", "B"},       {1701, "村", "A"},       {2000, "村", "A"},
-        {2001, "町", "A"},       {2500, "町", "A"},       {2501, "町", "S"},
-        {5000, "町", "S"},       {5001, "街", "S"},       {10000, "街", "S"},
-        {10001, "地方都市", "S"}, {50000, "地方都市", "S"}, {50001, "都市", "S"},
-        {120000, "都市", "S"},   {120001, "県庁", "S"},   {1000000, "県庁", "S"},
-        {1000001, "首都", "S"},
+    const struct { int figure; const char* grade; const char* rank; const char* nextGrade; const char* nextRank; } rows[] = {
+        {0, "村", "F", "町 2001", "E 101"},           {100, "村", "F", "町 1901", "E 1"},
+        {101, "村", "E", "町 1900", "D 150"},         {250, "村", "E", "町 1751", "D 1"},
+        {251, "村", "D", "町 1750", "C 250"},         {500, "村", "D", "町 1501", "C 1"},
+        {501, "村", "C", "町 1500", "B 500"},         {1000, "村", "C", "町 1001", "B 1"},
+        {1001, "村", "B", "町 1000", "A 700"},        {1700, "村", "B", "町 301", "A 1"},
+        {1701, "村", "A", "町 300", "S 800"},         {2000, "村", "A", "町 1", "S 501"},
+        {2001, "町", "A", "街 3000", "S 500"},        {2500, "町", "A", "街 2501", "S 1"},
+        {2501, "町", "S", "街 2500", " 0"},           {5000, "町", "S", "街 1", " 0"},
+        {5001, "街", "S", "地方都市 5000", " 0"},     {10000, "街", "S", "地方都市 1", " 0"},
+        {10001, "地方都市", "S", "都市 40000", " 0"}, {50000, "地方都市", "S", "都市 1", " 0"},
+        {50001, "都市", "S", "県庁 70000", " 0"},     {120000, "都市", "S", "県庁 1", " 0"},
+        {120001, "県庁", "S", "首都 880000", " 0"},   {1000000, "県庁", "S", "首都 1", " 0"},
+        {1000001, "首都", "S", " 0", " 0"},
     };
     prog.state.setCkai(2, QStringLiteral("3"));  // the recount's change carries the rank
     // From the top steps, so that the first row (nobody at all) must climb down.
@@ -103,6 +109,14 @@ TEST_F(PanelTest, EveryGradeAndRankEdgeOnBothSides) {
         EXPECT_EQ(g.Hatte.text(), QString::fromUtf8(r.grade));
         act([&] { g.Zyuugyou.setNumber(r.figure); });
         EXPECT_EQ(g.Hyouka.text(), QString::fromUtf8(r.rank));
+        const auto next = [&](const auto& ladder) {
+            const town::Distance d = town::distance(ladder, r.figure);
+            return d.next + u' ' + QString::number(d.toNext);
+        };
+        EXPECT_EQ(next(town::kGrades), QString::fromUtf8(r.nextGrade));
+        EXPECT_EQ(next(town::kRanks), QString::fromUtf8(r.nextRank));
+        EXPECT_EQ(town::distance(town::kGrades, r.figure).toTop, std::max(0, 1000001 - r.figure));
+        EXPECT_EQ(town::distance(town::kRanks, r.figure).toTop, std::max(0, 2501 - r.figure));
     }
     // Below zero neither word changes.
     act([&] { g.Pop.setNumber(-1); });

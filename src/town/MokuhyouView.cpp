@@ -1,0 +1,69 @@
+#include "town/MokuhyouView.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "town/Mokuhyou.h"
+#include "ui/qt/Language.h"
+
+namespace town {
+
+MokuhyouView::MokuhyouView(Program& p, QMdiArea* area) : MdiView(p, p.mokuhyou(), area), f_(p.mokuhyou()) {
+    Mokuhyou& m = f_;
+    auto* lay = new QVBoxLayout(body_);
+    QLabel* goal = bind.label(new QLabel, m.Label1, "Label1");
+    QFont bold = goal->font();
+    bold.setBold(true);
+    goal->setFont(bold);
+    goal->setWordWrap(true);
+    lay->addWidget(goal);
+    auto name = [](const char* kind, int i) { return QStringLiteral("%1_%2").arg(QLatin1String(kind)).arg(i).toUtf8(); };
+    auto frame = [&](ui::Label& title, const char* frameName, int from, int to) {
+        auto* box = new QGroupBox;
+        box->setObjectName(QString::fromUtf8(frameName));
+        bind.sync([box, &title] { box->setTitle(ui::qt::shown(title.text())); });
+        auto* grid = new QGridLayout(box);
+        for (int i = from; i < to; ++i) {
+            const auto at = size_t(i);
+            const int r = i - from;
+            QLabel* caption = bind.label(new QLabel, m.Koumoku[at], name("Koumoku", i).constData());
+            // The row's stop for the keyboard: its word, or the money where
+            // there is no word; the rest of the row is heard with it.
+            const bool money = i == Mokuhyou::kRows - 1;
+            QLabel* word = bind.label(money ? new QLabel : new ui::qt::FigureLabel, m.Kotoba[at],
+                                      name("Kotoba", i).constData());
+            QLabel* ato = bind.label(new QLabel, m.Ato[at], name("Ato", i).constData());
+            QLabel* figure = bind.label(money ? new ui::qt::FigureLabel : new QLabel, m.Atai[at],
+                                        name("Atai", i).constData());
+            figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            QLabel* unit = bind.label(new QLabel, m.Unit[at], name("Unit", i).constData());
+            if (money)
+                bind.figure(figure, {caption, word, ato}, {unit});
+            else
+                bind.figure(word, {caption}, {ato, figure, unit});
+            int column = 0;
+            for (QLabel* l : {caption, word, ato, figure, unit}) grid->addWidget(l, r, column++);
+        }
+        grid->setColumnStretch(3, 1);
+        lay->addWidget(box);
+    };
+    frame(m.Frame1, "Frame1", 0, 3);
+    frame(m.Frame2, "Frame2", 3, 6);
+    frame(m.Frame3, "Frame3", 6, Mokuhyou::kRows);
+    QLabel* when = bind.label(new QLabel, m.Label2, "Label2");
+    when->setWordWrap(true);
+    lay->addWidget(when);
+    lay->addStretch(1);
+    sub_->resize(340, 400);
+    sub_->move(300, 40);
+}
+
+// The rows follow the game at every refresh; a label whose text did not
+// change is not drawn again.
+void MokuhyouView::refresh() {
+    f_.follow();
+    MdiView::refresh();
+}
+
+}  // namespace town
