@@ -744,5 +744,10 @@
         <source>勝ちは「街&amp;ビル」を開いたときに決まります</source>
         <translation>A win is decided when Town &amp; Building opens</translation>
     </message>
+    <message>
+        <extracomment>What a screen reader hears when a block is chosen in the building window: the floors it lists.</extracomment>
+        <source>%1階から%2階</source>
+        <translation>Floors %1 to %2</translation>
+    </message>
 </context>
 </TS>

@@ -67,6 +67,12 @@ void Kivora::label1Click(int i) {
         for (int k = rest; k < 10; ++k) Label2[k].setText({});
 }
 
+bool Kivora::holdsFloor(int i) const {
+    if (i < 0 || i > 9) return false;
+    const QString& text = Label2[size_t(i)].text();
+    return !text.isEmpty() && text != kPrompt;
+}
+
 void Kivora::label2Click(int i) {
     if (i < 0 || i > 9) return;
     const QString text = Label2[i].text();

@@ -26,6 +26,8 @@ public:
     void gotFocus() override;
     void label1Click(int i);
     void label2Click(int i);
+    // Does floor label i name a floor (not blank, not the prompt)?
+    bool holdsFloor(int i) const;
     // A floor label's click once its tag is read: the floor (or "屋上") in
     // 階数ごと. 外観's storeys open their floors here too.
     void floorClick(const QString& tag);

@@ -12,9 +12,10 @@
 namespace building {
 
 namespace {
-// The arrow keys walk the picker's labels that show text: Up and Down within
-// a column, Left to the blocks (the chosen one), Right to the floors (the
-// first), Home and End to a column's ends. Enter and Space choose, as a click.
+// The arrow keys walk the picker's labels that show text: Up and Down as the
+// player reads them, down the blocks and on down the floors, Left to the
+// blocks (the chosen one), Right to the floors (the first), Home and End to a
+// column's ends. Enter and Space choose, as a click.
 class PickerKeys : public QObject {
 public:
     PickerKeys(std::vector<ui::qt::ClickLabel*> blocks, std::vector<ui::qt::ClickLabel*> floors, QObject* parent)
@@ -35,8 +36,8 @@ protected:
         if (c < 0) return false;
         QLabel* to = nullptr;
         switch (k->key()) {
-        case Qt::Key_Up: to = shown(c, r - 1, -1); break;
-        case Qt::Key_Down: to = shown(c, r + 1, 1); break;
+        case Qt::Key_Up: to = c == 1 && !shown(1, r - 1, -1) ? lastBlock() : shown(c, r - 1, -1); break;
+        case Qt::Key_Down: to = c == 0 && !shown(0, r + 1, 1) ? shown(1, 0, 1) : shown(c, r + 1, 1); break;
         case Qt::Key_Home: to = shown(c, 0, 1); break;
         case Qt::Key_End: to = shown(c, static_cast<int>(columns_[c].size()) - 1, -1); break;
         case Qt::Key_Left: to = c == 1 ? chosenBlock() : nullptr; break;
@@ -55,6 +56,7 @@ private:
             if (ui::qt::takesKeyFocus(column[i])) return column[i];
         return nullptr;
     }
+    QLabel* lastBlock() const { return shown(0, static_cast<int>(columns_[0].size()) - 1, -1); }
     // The block whose floors are listed (it wears the border), else the first.
     QLabel* chosenBlock() const {
         for (QLabel* l : columns_[0])
@@ -143,10 +145,24 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
         w->setMinimumHeight(30);
         w->setCursor(Qt::PointingHandCursor);
         bind.onClick(w, [&k, i] { k.label2Click(i); });
+        // The prompt is no stop for the keyboard; a click on it still acts.
+        w->stopOnlyWhen([&k, i] { return k.holdsFloor(i); });
         floors.push_back(w);
         rl->addWidget(w);
     }
     rl->addStretch(1);
+    // A chosen block says what the floor column now holds: "1階から3階".
+    const auto held = [&k] {
+        QStringList out;
+        for (int i = 0; i < 10; ++i)
+            if (k.holdsFloor(i)) out << k.Label2[size_t(i)].text();
+        return out;
+    };
+    bind.news(right, [held] { return held().join(u' '); }, [held] {
+        const QStringList floors = held();
+        if (floors.size() < 2) return floors.isEmpty() ? QString() : ui::qt::shown(floors.first());
+        return ui::qt::shown(QStringLiteral("%1から%2").arg(floors.first(), floors.last()));
+    });
     new PickerKeys(std::move(blocks), std::move(floors), body_);
     columns->addWidget(left, 2);
     columns->addWidget(right, 3);

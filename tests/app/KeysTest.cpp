@@ -211,10 +211,11 @@ TEST_F(Keys, TheArrowsWalkThePickersLabelsThatShowText) {
         {"Label1_0", Qt::Key_Down, "Label1_1", Qt::KeypadModifier}, {"Label1_1", Qt::Key_Up, "Label1_0", Qt::KeypadModifier},
         {"Label1_2", Qt::Key_Right, "Label2_0", Qt::KeypadModifier}, {"Label2_4", Qt::Key_Left, "Label1_1", Qt::KeypadModifier},
         {"Label2_0", Qt::Key_End, "Label2_9", Qt::KeypadModifier},
-        {"Label1_0", Qt::Key_Up, "Label1_0"},   {"Label1_3", Qt::Key_Down, "Label1_3"},
+        {"Label1_0", Qt::Key_Up, "Label1_0"},   {"Label1_3", Qt::Key_Down, "Label2_0"},
         {"Label1_2", Qt::Key_Home, "Label1_0"}, {"Label1_0", Qt::Key_End, "Label1_3"},
         {"Label1_2", Qt::Key_Right, "Label2_0"}, {"Label2_4", Qt::Key_Left, "Label1_1"},
         {"Label2_0", Qt::Key_Right, "Label2_0"}, {"Label1_1", Qt::Key_Left, "Label1_1"},
+        {"Label2_0", Qt::Key_Up, "Label1_3"},  // the floors follow the blocks, as they are read
         {"Label2_8", Qt::Key_Down, "Label2_9"}, {"Label2_9", Qt::Key_Down, "Label2_9"},
         {"Label2_0", Qt::Key_End, "Label2_9"},  {"Label2_9", Qt::Key_Home, "Label2_0"},
     };

@@ -291,6 +291,7 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
         QString ja, en;
     } rows[] = {
         {"a new game", u"所持金 100,000,000円"_s, u"Money 100,000,000 yen"_s},
+        {"building", u"1階から3階"_s, u"Floors 1 to 3"_s},
         {"階数ごと opens on floor 2", u"2階です、空き室"_s, u"Floor 2, Vacant"_s},
         {"↑", u"3階です、空き室"_s, u"Floor 3, Vacant"_s},
         {"Ctrl+P", u"Yamada社長 - 停止中"_s, u"President Yamada - paused"_s},

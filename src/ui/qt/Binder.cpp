@@ -37,7 +37,7 @@ void ClickLabel::keyPressEvent(QKeyEvent* e) {
 FigureLabel::FigureLabel(QWidget* parent) : QLabel(parent) { followText(); }
 
 void FigureLabel::followText() {
-    const bool shows = !text().isEmpty();
+    const bool shows = !text().isEmpty() && (!stop_ || stop_());
     if (shows == (focusPolicy() != Qt::NoFocus)) return;
     setFocusPolicy(shows ? Qt::StrongFocus : Qt::NoFocus);
     // The keyboard does not stay on a label that went blank.

@@ -27,8 +27,13 @@ class FigureLabel : public QLabel {
 public:
     explicit FigureLabel(QWidget* parent = nullptr);
     void followText();
+    // A label whose text may be only a prompt is a stop only while `when` says
+    // it holds something of its own; a click still reaches it.
+    void stopOnlyWhen(std::function<bool()> when) { stop_ = std::move(when); }
 protected:
     void paintEvent(QPaintEvent* e) override;
+private:
+    std::function<bool()> stop_;
 };
 
 // A label that can be clicked (block and floor labels, the panel's links):
