@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QTest>
 #include <map>
 
 #include "ViewFactory.h"
@@ -185,6 +186,18 @@ public:
         listen(topLevel(QStringLiteral("Main")), told.controls);
         act("a month end", [&] { months(1); });
         act("the year turn", [&] { months(11); });
+        act("Ctrl+M", [&] { ctrlM(); });
+        act("Ctrl+M, the building closed", [&] {
+            p.kivora().closeBox();
+            ctrlM();
+        });
+    }
+    // Ctrl+M as the window system brings it to the frame.
+    void ctrlM() {
+        QWidget* frame = topLevel(QStringLiteral("Main"));
+        frame->activateWindow();
+        QCoreApplication::processEvents();
+        QTest::keyClick(frame->windowHandle(), Qt::Key_M, Qt::ControlModifier);
     }
 };
 
@@ -293,6 +306,9 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
          u"Population 1030 people, Town grade Village, Employees 10 people, Building rank F"_s},
         {"a faster speed", u"現在の速度は 4秒で1週進みます"_s, u"One week passes every 4 seconds"_s},
         {"a month end", u"所持金 404,000,000円"_s, u"Money 404,000,000 yen"_s},
+        {"Ctrl+M", u"所持金 448,000,000円、2年目 3月 1週"_s, u"Money 448,000,000 yen, Year 2 Month 3 Week 1"_s},
+        {"Ctrl+M, the building closed", u"所持金 448,000,000円、2年目 3月 1週"_s,
+         u"Money 448,000,000 yen, Year 2 Month 3 Week 1"_s},
     };
     for (Language l : {Language::Japanese, Language::English}) {
         const bool ja = l == Language::Japanese;
