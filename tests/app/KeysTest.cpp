@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ViewFactory.h"
+#include "building/GaikanView.h"
 #include "building/Kivora.h"
 #include "shell/Main.h"
 #include "shell/Program.h"
@@ -391,6 +393,57 @@ TEST_F(Keys, AHeldKeyActsOnce) {
         press(Qt::Key_Return);
         repeats(Qt::Key_Return);
         EXPECT_EQ(find<QLabel>(d, "Zou")->text(), QStringLiteral("5"));
+        press(Qt::Key_Escape);
+    });
+}
+
+// Keys as the window system brings them: to the window first, then on to
+// the control with the focus (or the open menu). `ms` is their time.
+struct Stroke {
+    QEvent::Type type;
+    int ms;
+    bool marked = false;  // marked by the toolkit as a repeat
+};
+void throughTheWindow(int key, const std::vector<Stroke>& strokes) {
+    for (const Stroke& s : strokes) {
+        QWidget* to = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : focus();
+        ASSERT_NE(to, nullptr);
+        QKeyEvent k(s.type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString(), s.marked);
+        k.setTimestamp(s.ms);
+        QApplication::sendEvent(to->window()->windowHandle(), &k);
+    }
+    QCoreApplication::processEvents();
+}
+constexpr auto P = QEvent::KeyPress;
+constexpr auto R = QEvent::KeyRelease;
+// Held: the press, two repeats marked and two not, the release: five acts.
+const std::vector<Stroke> kHeld = {{P, 1000},       {R, 1500, true}, {P, 1500, true}, {R, 1530, true},
+                                   {P, 1530, true}, {R, 1560},       {P, 1560},       {R, 1590},
+                                   {P, 1590},       {R, 1600}};
+// Two quick taps: the second pressed in the moment the short first one ended.
+const std::vector<Stroke> kTwoTaps = {{P, 1000}, {R, 1004}, {P, 1004}, {R, 1080}};
+
+// Only a click key's repeats are swallowed: held Space types on in a text
+// field, a held arrow walks on, and two quick taps of a click key both press.
+TEST_F(Keys, RepeatsThatActAndTapsThatAreNoRepeat) {
+    press(Qt::Key_F, Qt::AltModifier);
+    pressInto("Namer", Qt::Key_Return, [](QWidget* namer) {
+        throughTheWindow(Qt::Key_Space, kHeld);
+        EXPECT_EQ(find<QLineEdit>(namer, "Text1")->text(), QStringLiteral("     "));
+        find<QLineEdit>(namer, "Text1")->clear();
+        QTest::keyClicks(static_cast<QWidget*>(nullptr), QStringLiteral("Keys"));
+        press(Qt::Key_Return);
+    });
+    p.state.Kai = 5;  // five storeys and the roof
+    press(Qt::Key_G, Qt::ControlModifier);
+    auto* storeys = find<building::Storeys>(frame(), "Storeys");
+    ASSERT_EQ(focus(), storeys);
+    press(Qt::Key_Home);
+    throughTheWindow(Qt::Key_Down, kHeld);
+    EXPECT_EQ(storeys->current(), 5);
+    pressInto("Kakudai", Qt::Key_E, Qt::ControlModifier, [](QWidget* d) {
+        throughTheWindow(Qt::Key_Return, kTwoTaps);
+        EXPECT_EQ(find<QLabel>(d, "Zou")->text(), QStringLiteral("8"));  // from 6
         press(Qt::Key_Escape);
     });
 }

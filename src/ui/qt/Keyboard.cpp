@@ -61,7 +61,10 @@ bool takesText(const QObject* o) {
 // already arrived as the release is read, so a pair is also told by its
 // time: a release that came a while after its press (no tap is that long
 // and that quick again), then a press of the same instant.
-// A repeat sets off no shortcut, and a click key's repeat goes nowhere.
+// A repeat sets off no shortcut, and a click key's repeat goes nowhere; a
+// text field takes the repeats of Space. A key reaches the window before
+// the control with the focus: what that control is decides, not where the
+// key is at the moment.
 class HeldKeys : public QObject {
 public:
     using QObject::QObject;
@@ -85,7 +88,8 @@ protected:
             held_ = false;
         }
         if (!repeat || !isClickKey(k)) return false;
-        return k->key() != Qt::Key_Space || !takesText(o);
+        const QWidget* to = QApplication::focusWidget();
+        return k->key() != Qt::Key_Space || !takesText(to ? to : o);
     }
 private:
     int key_ = 0;
