@@ -23,6 +23,7 @@
 #include "support/ViewSupport.h"
 #include "town/Game.h"
 #include "town/Kaisyamei.h"
+#include "ui/qt/Keyboard.h"
 #include "ui/qt/Language.h"
 
 using ui::qt::Language;
@@ -45,12 +46,12 @@ QString placeOf(QWidget* w) {
 
 // What a screen reader learns of each named control of `window` it has not
 // heard before (of all of them `again`).
-void listen(QWidget* window, std::map<QString, Heard>& into, bool again = false) {
+void listen(QWidget* window, std::map<QString, Heard>& into, bool again = false, const QString& moment = {}) {
     QList<QWidget*> all = window ? window->findChildren<QWidget*>() : QList<QWidget*>();
     if (window) all.prepend(window);
     for (QWidget* w : all) {
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
-        const QString place = w == window ? w->objectName() : placeOf(w);
+        const QString place = moment + (w == window ? w->objectName() : placeOf(w));
         if (w->objectName().isEmpty() || !i || (!again && into.count(place))) continue;
         QString says = i->text(QAccessible::Name);
         if (const QString d = i->text(QAccessible::Description); !d.isEmpty()) says += u" — "_s + d;
@@ -184,6 +185,12 @@ public:
             p.main().fsuiiClick();
         });
         listen(topLevel(QStringLiteral("Main")), told.controls);
+        act("Ctrl+F4 on 情報", [&] {
+            ui::qt::focusByKey(ui::qt::firstKeyFocus(topLevel(u"Main"_s)->findChild<QWidget*>(u"Game"_s)));
+            QCoreApplication::processEvents();
+            QTest::keyClick(topLevel(u"Main"_s)->windowHandle(), Qt::Key_F4, Qt::ControlModifier);
+        });
+        listen(topLevel(QStringLiteral("Main")), told.controls, true, u"closed: "_s);
         act("a month end", [&] { months(1); });
         act("the year turn", [&] { months(11); });
         act("Ctrl+M", [&] { ctrlM(); });
@@ -257,6 +264,7 @@ TEST(ScreenReader, TheFrameAndItsWindowsSayWhatTheyShow) {
         {"Game/Pop", R::StaticText, u"街人口 1030人 (Frame1)"_s, u"Population 1030 people (Frame1)"_s},
         {"Game/Unit_1", R::Client, {}, {}},  // blank, and not the box's title
         {"Game/Label9", R::Link, u"詳細 (Frame2)"_s, u"Details (Frame2)"_s, true},
+        {"closed: Game/Pop", R::StaticText, {}, {}},  // 情報 closed by Ctrl+F4
         {"Suii/Table", R::Table, u"推移"_s, u"History"_s},
     });
 }

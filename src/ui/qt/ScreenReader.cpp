@@ -46,11 +46,9 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name && t != QAccessible::Description) return QAccessibleWidget::text(t);
-        // What the player cannot see is not read: no name, and never the
-        // title of the box around it, as Qt would give an empty label.
+        // Never the title of the box around it, as Qt would give an empty label.
         const Heard* h = heardOf(object());
-        if (!h || h->as == Acts::Silent || (h->as != Acts::News && !widget()->isVisibleTo(widget()->window())))
-            return {};
+        if (!h || h->as == Acts::Silent || !seen(h)) return {};
         if (t == QAccessible::Description) return widget()->accessibleDescription();
         if (h->name) return h->name();
         if (const auto* l = qobject_cast<const QLabel*>(object())) return l->text().simplified();
@@ -70,7 +68,7 @@ public:
     // a control say so.
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
         const Heard* h = heardOf(object());
-        if (!h || h->as == Acts::Silent) return {};
+        if (!h || h->as == Acts::Silent || !seen(h)) return {};
         auto rels = QAccessibleWidget::relations(match);
         const auto* l = qobject_cast<const QLabel*>(object());
         QWidget* named = l && l->buddy() ? l->buddy() : h->describes.data();
@@ -104,6 +102,9 @@ public:
     }
 
 private:
+    // What the player cannot see says nothing, not even the box it stands in;
+    // news is heard as it shows for an instant.
+    bool seen(const Heard* h) const { return h->as == Acts::News || widget()->isVisibleTo(widget()->window()); }
     Acts kind() const {
         const Heard* h = heardOf(object());
         return h ? h->as : Acts::Text;
