@@ -310,8 +310,8 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
         {"Ctrl+P again", u"Yamada社長 - 行動中"_s, u"President Yamada - running"_s},
         {"▲", u"5階、費用は 1億円です"_s, u"5 floors, The cost is 1 × ¥100M"_s},
         {"銀行", u"所持金 400,000,000円"_s, u"Money 400,000,000 yen"_s},
-        {"街&ビル opens", u"街人口 1030人、発展度 村、従業員数 10人、評価 F"_s,
-         u"Population 1030 people, Town grade Village, Employees 10 people, Building rank F"_s},
+        {"街&ビル opens", u"発展度 村、従業員数 10人、評価 F"_s,  // the population has the focus: said as it gets it
+         u"Town grade Village, Employees 10 people, Building rank F"_s},
         {"a faster speed", u"現在の速度は 4秒で1週進みます"_s, u"One week passes every 4 seconds"_s},
         {"a month end", u"所持金 404,000,000円"_s, u"Money 404,000,000 yen"_s},
         {"Ctrl+M", u"所持金 448,000,000円、2年目 3月 1週"_s, u"Money 448,000,000 yen, Year 2 Month 3 Week 1"_s},
