@@ -67,6 +67,7 @@ QString spokenDate(const state::GameState& s) {
         const QString word = ui::qt::shown(QString::fromUtf16(unit));
         parts << (ui::qt::unitsBeforeNumbers() ? ui::qt::figureWords({word}, QString::number(n), {})
                                                : ui::qt::figureWords({}, QString::number(n), {word}));
+        if (parts.size() > 1) parts.back()[0] = parts.back()[0].toLower();  // "Year 2 month 1 week 1"
     }
     return parts.join(u' ');
 }

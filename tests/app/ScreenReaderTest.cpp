@@ -277,10 +277,10 @@ TEST(ScreenReader, TheDialogsSayWhatTheyShow) {
          u"Form1 — Rumie, ~ Run a building and make the town grow! ~, Ver.1.00, Tesk Games"_s},
         {"Namer/Text1", R::EditableText, u"お名前は？ (Label1)"_s, u"Your name, President? (Label1)"_s},
         {"Kakudai", R::Dialog, u"会社の拡大 — 何回建てにしますか？、4階、費用は 0.5億円です"_s,
-         u"Build up — How many floors in all?, 4 floors, The cost is 0.5 × ¥100M"_s},
+         u"Build up — How many floors in all?, 4 floors, the cost is 0.5 × ¥100M"_s},
         {"Kakudai/Command1", R::Button, u"一階増やす"_s, u"One floor more"_s, true},
         {"Bank/Command1", R::Button, u"窓口1 — 借りています、返済は4年の4月です"_s,
-         u"Window 1 — On loan, Repay in year 4, month 4"_s, true},
+         u"Window 1 — On loan, repay in year 4, month 4"_s, true},
         {"Bank/Command2", R::Button, u"窓口2 — 借りれます"_s, u"Window 2 — Free"_s, true},
         {"Houkoku/Frame1", R::Grouping, u"今月の結果報告 — 合計 400万円"_s, u"This month's results — Total 400 × ¥10k"_s},
         {"Houkoku/Syunyu", R::StaticText, u"会社収入 1000万円 + (Frame1)"_s, u"Rent 1000 × ¥10k + (Frame1)"_s},
@@ -291,7 +291,7 @@ TEST(ScreenReader, TheDialogsSayWhatTheyShow) {
         {"Choic/Na", R::List, u"会社設定 ▸ ホテル 2億円かかリます"_s, u"Choose a tenant ▸ Hotel 2 × ¥100M"_s},
         {"Choic/Ex", R::Graphic, u"右から選んで下さい"_s, u"Choose from the list"_s},
         {"Kaisyamei", R::Dialog, u"詳細 — ホテル 0社、レストラン 0社、会社 0社"_s,
-         u"Details — Hotel 0 tenants, Restaurant 0 tenants, Company 0 tenants"_s},
+         u"Details — Hotel 0 tenants, restaurant 0 tenants, company 0 tenants"_s},
         {"Shisetu/List1", R::List, u"施設"_s, u"Facilities"_s},
     });
 }
@@ -304,19 +304,19 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
         QString ja, en;
     } rows[] = {
         {"a new game", u"所持金 100,000,000円"_s, u"Money 100,000,000 yen"_s},
-        {"階数ごと opens on floor 2", u"2階です、空き室"_s, u"Floor 2, Vacant"_s},
-        {"↑", u"3階です、空き室"_s, u"Floor 3, Vacant"_s},
+        {"階数ごと opens on floor 2", u"2階です、空き室"_s, u"Floor 2, vacant"_s},
+        {"↑", u"3階です、空き室"_s, u"Floor 3, vacant"_s},
         {"Ctrl+P", u"Yamada社長 - 停止中"_s, u"President Yamada - paused"_s},
         {"Ctrl+P again", u"Yamada社長 - 行動中"_s, u"President Yamada - running"_s},
-        {"▲", u"5階、費用は 1億円です"_s, u"5 floors, The cost is 1 × ¥100M"_s},
+        {"▲", u"5階、費用は 1億円です"_s, u"5 floors, the cost is 1 × ¥100M"_s},
         {"銀行", u"所持金 400,000,000円"_s, u"Money 400,000,000 yen"_s},
         {"街&ビル opens", u"発展度 村、従業員数 10人、評価 F"_s,  // the population has the focus: said as it gets it
-         u"Town grade Village, Employees 10 people, Building rank F"_s},
+         u"Town grade Village, employees 10 people, building rank F"_s},
         {"a faster speed", u"現在の速度は 4秒で1週進みます"_s, u"One week passes every 4 seconds"_s},
         {"a month end", u"所持金 404,000,000円"_s, u"Money 404,000,000 yen"_s},
-        {"Ctrl+M", u"所持金 448,000,000円、2年目 3月 1週"_s, u"Money 448,000,000 yen, Year 2 Month 3 Week 1"_s},
+        {"Ctrl+M", u"所持金 448,000,000円、2年目 3月 1週"_s, u"Money 448,000,000 yen, year 2 month 3 week 1"_s},
         {"Ctrl+M, the building closed", u"所持金 448,000,000円、2年目 3月 1週"_s,
-         u"Money 448,000,000 yen, Year 2 Month 3 Week 1"_s},
+         u"Money 448,000,000 yen, year 2 month 3 week 1"_s},
     };
     for (Language l : {Language::Japanese, Language::English}) {
         const bool ja = l == Language::Japanese;
@@ -329,7 +329,7 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
         const QStringList months = t.news.at(u"the year turn"_s).split(u'|');
         EXPECT_EQ(months.size(), 11);
         EXPECT_TRUE(months.contains(ja ? u"所持金 440,000,000円、2年目 1月 1週"_s
-                                       : u"Money 440,000,000 yen, Year 2 Month 1 Week 1"_s))
+                                       : u"Money 440,000,000 yen, year 2 month 1 week 1"_s))
             << months.join(u'\n').toStdString();
     }
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QRegularExpression>
 #include <utility>
 #include <vector>
 
@@ -200,10 +201,21 @@ QString figureWords(const QStringList& before, const QString& own, const QString
     return name;
 }
 
+namespace {
+// In English the words after a comma go on in lower case ("Floor 2,
+// vacant"), unless they begin with a name ("Tesk Games") or are no word
+// ("Ver.1.00", "~ Run a building").
+QString goingOn(QString words) {
+    static const QRegularExpression plainWord(QStringLiteral("^[A-Z][a-z]+(?: [^A-Z]|$)"));
+    if (language() == Language::English && plainWord.match(words).hasMatch()) words[0] = words[0].toLower();
+    return words;
+}
+}  // namespace
+
 QString spokenList(const QStringList& words) {
     QStringList said;
     for (const QString& w : words)
-        if (!w.isEmpty()) said << w;
+        if (!w.isEmpty()) said << (said.isEmpty() ? w : goingOn(w));
     return said.join(shown(QStringLiteral("、")));
 }
 
