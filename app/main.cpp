@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 #include "ViewFactory.h"
 #include "shell/Program.h"
@@ -21,28 +22,42 @@ int main(int argc, char** argv) {
                                   QStringLiteral("en|ja"));
     args.addOption(lang);
 
-    // --help and --version need no window system: they are answered before
-    // one is asked for, so they work in a terminal or over SSH with no
-    // display. A line that also carries the window system's own options
-    // (-display, -platform) is read once the application below has taken them.
+    // Nothing on the line needs a window system to be answered: --help,
+    // --version, an option the game does not know and a language it does not
+    // speak are answered before one is asked for, so they work in a terminal
+    // or over SSH with no display. Words with one dash may be the window
+    // system's own (-display, -platform): a line that carries such a word is
+    // judged once the application below has taken them.
+    args.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     QStringList words;
     for (int i = 0; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
-    if (args.parse(words) && (args.isSet(help) || args.isSet(version))) {
+    const bool parsed = args.parse(words);
+    const auto faultIsOurs = [&] {
+        if (args.unknownOptionNames().isEmpty()) return true;  // a value missing
+        for (const QString& name : args.unknownOptionNames())
+            for (const QString& w : words)
+                if (w == QStringLiteral("--") + name || w.startsWith(QStringLiteral("--") + name + u'=')) return true;
+        return false;
+    };
+    if (parsed ? args.isSet(help) || args.isSet(version) : faultIsOurs()) {
         QCoreApplication core(argc, argv);
-        args.process(core);  // prints the answer and ends the program
+        args.process(core);  // prints the answer or the fault and ends the program
     }
+    // The desktop's language unless --lang names one.
+    const auto chooseLanguage = [&] {
+        const QString asked = args.isSet(lang) ? args.value(lang) : QString();
+        const auto language = ui::qt::chooseLanguage(asked, [](const char* name) { return qgetenv(name); });
+        if (!language) std::fprintf(stderr, "rumie: --lang takes en or ja, not \"%s\"\n", qPrintable(asked));
+        return language;
+    };
+    std::optional<ui::qt::Language> language;
+    if (parsed && !(language = chooseLanguage())) return 2;
 
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.rumie.Rumie"));
     QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it is over
     args.process(app);
-    // The desktop's language unless --lang names one.
-    const QString asked = args.isSet(lang) ? args.value(lang) : QString();
-    const auto language = ui::qt::chooseLanguage(asked, [](const char* name) { return qgetenv(name); });
-    if (!language) {
-        std::fprintf(stderr, "rumie: --lang takes en or ja, not \"%s\"\n", qPrintable(asked));
-        return 2;
-    }
+    if (!parsed && !(language = chooseLanguage())) return 2;
 
     ui::qt::QtSeams seams;
     Program program(seams);

@@ -104,15 +104,9 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
     };
     // The frame text's words are drawn between the numbers instead.
     bind.drawnElsewhere(new QLabel(date), k.Label3, "Label3");
-    QLabel* year = pair(bind.label(new QLabel, k.Ye, "Ye"), u"年目");
-    QLabel* month = pair(bind.label(new QLabel, k.Mon, "Mon"), u"月");
-    QLabel* week = pair(bind.label(new QLabel, k.We, "We"), u"週");
-    // The turn of the year is news; the weeks pass quietly.
-    bind.news(year, [&k] { return k.Ye.text(); }, [year, month, week] {
-        return QStringList{ui::qt::spokenName(year), ui::qt::spokenName(month), ui::qt::spokenName(week)}
-            .join(u' ')
-            .simplified();
-    });
+    pair(bind.label(new QLabel, k.Ye, "Ye"), u"年目");
+    pair(bind.label(new QLabel, k.Mon, "Mon"), u"月");
+    pair(bind.label(new QLabel, k.We, "We"), u"週");
     dl->addStretch(1);
     auto* ticks = bind.label(new QLabel, k.Label4, "Label4");
     k.Label4.visible = false;

@@ -10,6 +10,7 @@
 
 #include "shell/Main.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/ScreenReader.h"
 
 namespace shell {
 
@@ -54,6 +55,21 @@ QString keyNames(std::initializer_list<QKeySequence> keys) {
     QStringList names;
     for (const QKeySequence& k : keys) names << k.toString(QKeySequence::NativeText);
     return names.join(QStringLiteral(", "));
+}
+
+// The game's date as it is said: "2年目 1月 1週", "Year 2 Month 1 Week 1";
+// nothing before a game. Read from the game itself, so it is there whichever
+// windows are open.
+QString spokenDate(const state::GameState& s) {
+    if (s.Ye1 < 1) return {};
+    QStringList parts;
+    for (auto [n, unit] : {std::pair{int(s.Ye1), u"年目"}, {int(s.Mon1), u"月"}, {int(s.We1), u"週"}}) {
+        const QString word = ui::qt::shown(QString::fromUtf16(unit));
+        parts << (ui::qt::unitsBeforeNumbers() ? ui::qt::figureWords({word}, QString::number(n), {})
+                                               : ui::qt::figureWords({}, QString::number(n), {word}));
+        if (parts.size() > 1) parts.back()[0] = parts.back()[0].toLower();  // "Year 2 month 1 week 1"
+    }
+    return parts.join(u' ');
 }
 
 class Frame : public QMainWindow {
@@ -157,6 +173,9 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     bind.news(okaneH, [&m] { return m.OkaneH.visible ? m.OkaneH.text() + m.Simo.text() : QString(); },
               [okaneH] { return ui::qt::spokenName(okaneH); });
     bind.news(w_, [&m] { return m.Command4.caption; }, [frame = w_] { return frame->windowTitle(); });
+    // The turn of the year is news; the weeks pass quietly.
+    bind.news(w_, [&p] { return p.state.Ye1 > 1 ? QString::number(p.state.Ye1) : QString(); },
+              [&p] { return p.state.Ye1 > 1 ? spokenDate(p.state) : QString(); });
     keys();
 }
 
@@ -201,12 +220,9 @@ void MainView::keys() {
     menu(Qt::Key_H, "Help");
     // The money and the date, said at once wherever the keyboard is.
     key(QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
-        ui::qt::announce(w_, [frame = w_] {
-            const auto heard = [frame](const char* name) {
-                return ui::qt::spokenName(frame->findChild<QLabel*>(QString::fromUtf8(name)));
-            };
-            const QString date = QStringList{heard("Ye"), heard("Mon"), heard("We")}.join(u' ').simplified();
-            return ui::qt::spokenList({heard("OkaneH"), date});
+        ui::qt::announce(w_, [this] {
+            return ui::qt::spokenList({ui::qt::spokenName(w_->findChild<QLabel*>(QStringLiteral("OkaneH"))),
+                                       spokenDate(p_.state)});
         });
     });
     QAction* help = w_->findChild<QAction*>(QStringLiteral("Fhelp"));

@@ -58,14 +58,16 @@ GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
     frame(g.Frame2, "Frame2", 8, 12);
     lay->addStretch(1);
     // The figures that decide a win are heard each time the window opens or
-    // is chosen, once its focus handler has brought them up to date.
+    // is chosen, once its focus handler has brought them up to date; the one
+    // the keyboard lands on is heard as it gets the focus, once is enough.
     QMdiSubWindow* mine = sub_;
     if (area)
         QObject::connect(area, &QMdiArea::subWindowActivated, sub_, [mine, figures](QMdiSubWindow* w) {
             if (w != mine) return;
             ui::qt::announce(figures[0], [figures] {
                 QStringList heard;
-                for (int i : {0, 1, 9, 11}) heard << ui::qt::spokenName(figures[size_t(i)]);
+                for (int i : {0, 1, 9, 11})
+                    if (!figures[size_t(i)]->hasFocus()) heard << ui::qt::spokenName(figures[size_t(i)]);
                 return ui::qt::spokenList(heard);
             });
         });

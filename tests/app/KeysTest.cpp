@@ -5,13 +5,17 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <memory>
 
 #include "ViewFactory.h"
+#include "building/GaikanView.h"
 #include "building/Kivora.h"
 #include "shell/Main.h"
 #include "shell/Program.h"
@@ -394,6 +398,122 @@ TEST_F(Keys, AHeldKeyActsOnce) {
         EXPECT_EQ(find<QLabel>(d, "Zou")->text(), QStringLiteral("5"));
         press(Qt::Key_Escape);
     });
+}
+
+// Keys as the window system brings them: to the window first, then on to
+// the control with the focus (or the open menu). `ms` is their time.
+struct Stroke {
+    QEvent::Type type;
+    int ms;
+    bool marked = false;  // marked by the toolkit as a repeat
+};
+void throughTheWindow(int key, const std::vector<Stroke>& strokes) {
+    for (const Stroke& s : strokes) {
+        QWidget* to = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : focus();
+        ASSERT_NE(to, nullptr);
+        QKeyEvent k(s.type, key, Qt::NoModifier, key == Qt::Key_Space ? QStringLiteral(" ") : QString(), s.marked);
+        k.setTimestamp(s.ms);
+        QApplication::sendEvent(to->window()->windowHandle(), &k);
+    }
+    QCoreApplication::processEvents();
+}
+constexpr auto P = QEvent::KeyPress;
+constexpr auto R = QEvent::KeyRelease;
+// Held: the press, two repeats marked and two not, the release: five acts.
+const std::vector<Stroke> kHeld = {{P, 1000},       {R, 1500, true}, {P, 1500, true}, {R, 1530, true},
+                                   {P, 1530, true}, {R, 1560},       {P, 1560},       {R, 1590},
+                                   {P, 1590},       {R, 1600}};
+// Two quick taps: the second pressed in the moment the short first one ended.
+const std::vector<Stroke> kTwoTaps = {{P, 1000}, {R, 1004}, {P, 1004}, {R, 1080}};
+
+// Only a click key's repeats are swallowed: held Space types on in a text
+// field, a held arrow walks on, and two quick taps of a click key both press.
+TEST_F(Keys, RepeatsThatActAndTapsThatAreNoRepeat) {
+    press(Qt::Key_F, Qt::AltModifier);
+    pressInto("Namer", Qt::Key_Return, [](QWidget* namer) {
+        throughTheWindow(Qt::Key_Space, kHeld);
+        EXPECT_EQ(find<QLineEdit>(namer, "Text1")->text(), QStringLiteral("     "));
+        find<QLineEdit>(namer, "Text1")->clear();
+        QTest::keyClicks(static_cast<QWidget*>(nullptr), QStringLiteral("Keys"));
+        press(Qt::Key_Return);
+    });
+    p.state.Kai = 5;  // five storeys and the roof
+    press(Qt::Key_G, Qt::ControlModifier);
+    auto* storeys = find<building::Storeys>(frame(), "Storeys");
+    ASSERT_EQ(focus(), storeys);
+    press(Qt::Key_Home);
+    throughTheWindow(Qt::Key_Down, kHeld);
+    EXPECT_EQ(storeys->current(), 5);
+    pressInto("Kakudai", Qt::Key_E, Qt::ControlModifier, [](QWidget* d) {
+        throughTheWindow(Qt::Key_Return, kTwoTaps);
+        EXPECT_EQ(find<QLabel>(d, "Zou")->text(), QStringLiteral("8"));  // from 6
+        press(Qt::Key_Escape);
+    });
+}
+
+// The toolkit's bridge to a screen reader, as it treats keys: each key from
+// the window system waits until the screen reader has heard it, and comes
+// back as a copy posted to the same window, with no time. A shortcut has
+// acted already as the key came.
+struct ScreenReaderBridge : QObject {
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QKeyEvent>>> waiting;
+    ScreenReaderBridge() { qApp->installEventFilter(this); }
+    ~ScreenReaderBridge() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (!e->spontaneous() || (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)) return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        waiting.emplace_back(o, std::make_unique<QKeyEvent>(k->type(), k->key(), k->modifiers(), k->text()));
+        return true;
+    }
+    void heard() {
+        for (auto& [to, k] : std::exchange(waiting, {}))
+            if (to) QCoreApplication::sendEvent(to, k.get());
+        QCoreApplication::processEvents();
+    }
+};
+
+// With a screen reader the keys come back late: the Alt of Alt+F may come
+// after the F has opened the menu, and does not close it; an Alt pressed in
+// the open menu still does.
+TEST_F(Keys, UnderAScreenReaderAltFOpensTheMenuHoweverLateTheKeysComeBack) {
+    ScreenReaderBridge bridge;
+    const auto alt = Qt::AltModifier;
+    enum { Press, Release, Heard };
+    struct Step {
+        int what, key = 0;
+        Qt::KeyboardModifiers mods = {};
+    };
+    const std::vector<Step> altF_down_slowly = {{Press, Qt::Key_Alt, alt}, {Press, Qt::Key_F, alt}, {Heard},
+                                                {Release, Qt::Key_F, alt}, {Release, Qt::Key_Alt, alt}, {Heard},
+                                                {Press, Qt::Key_Down}, {Release, Qt::Key_Down}, {Heard}};
+    const std::vector<Step> altF_down_quickly = {{Press, Qt::Key_Alt, alt}, {Heard}, {Press, Qt::Key_F, alt},
+                                                 {Release, Qt::Key_F, alt}, {Heard}, {Release, Qt::Key_Alt, alt},
+                                                 {Heard}, {Press, Qt::Key_Down}, {Release, Qt::Key_Down}, {Heard}};
+    std::vector<Step> thenAlt = altF_down_slowly;
+    thenAlt.insert(thenAlt.end(), {{Press, Qt::Key_Alt, alt}, {Release, Qt::Key_Alt, alt}, {Heard}});
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        const char* chosen;  // in the open menu, or none
+    } rows[] = {
+        {"the Alt heard before the F", altF_down_quickly, "Fcon"},
+        {"the Alt heard after the F", altF_down_slowly, "Fcon"},
+        {"an Alt in the open menu", thenAlt, nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        focusOn("Command6");
+        for (const Step& s : r.steps) {
+            if (s.what == Heard) bridge.heard();
+            else  // one key as the window system brings it: its shortcut, then the key
+                qt_handleKeyEvent(frame()->windowHandle(), s.what == Press ? QEvent::KeyPress : QEvent::KeyRelease, s.key,
+                                  s.mods);
+        }
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        EXPECT_EQ(menu && menu->activeAction() ? menu->activeAction()->objectName().toStdString() : "(no menu)",
+                  r.chosen ? r.chosen : "(no menu)");
+        while (QApplication::activePopupWidget()) QApplication::activePopupWidget()->close();
+    }
 }
 
 // A control with the keyboard's focus shows a frame, and the frame leaves its

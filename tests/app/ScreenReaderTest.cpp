@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QTest>
 #include <map>
 
 #include "ViewFactory.h"
@@ -22,6 +23,7 @@
 #include "support/ViewSupport.h"
 #include "town/Game.h"
 #include "town/Kaisyamei.h"
+#include "ui/qt/Keyboard.h"
 #include "ui/qt/Language.h"
 
 using ui::qt::Language;
@@ -44,12 +46,12 @@ QString placeOf(QWidget* w) {
 
 // What a screen reader learns of each named control of `window` it has not
 // heard before (of all of them `again`).
-void listen(QWidget* window, std::map<QString, Heard>& into, bool again = false) {
+void listen(QWidget* window, std::map<QString, Heard>& into, bool again = false, const QString& moment = {}) {
     QList<QWidget*> all = window ? window->findChildren<QWidget*>() : QList<QWidget*>();
     if (window) all.prepend(window);
     for (QWidget* w : all) {
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
-        const QString place = w == window ? w->objectName() : placeOf(w);
+        const QString place = moment + (w == window ? w->objectName() : placeOf(w));
         if (w->objectName().isEmpty() || !i || (!again && into.count(place))) continue;
         QString says = i->text(QAccessible::Name);
         if (const QString d = i->text(QAccessible::Description); !d.isEmpty()) says += u" — "_s + d;
@@ -184,8 +186,26 @@ public:
         });
         act("目標", [&] { p.main().fmokuhyouClick(); });
         listen(topLevel(QStringLiteral("Main")), told.controls);
+        act("Ctrl+F4 on 情報", [&] {
+            ui::qt::focusByKey(ui::qt::firstKeyFocus(topLevel(u"Main"_s)->findChild<QWidget*>(u"Game"_s)));
+            QCoreApplication::processEvents();
+            QTest::keyClick(topLevel(u"Main"_s)->windowHandle(), Qt::Key_F4, Qt::ControlModifier);
+        });
+        listen(topLevel(QStringLiteral("Main")), told.controls, true, u"closed: "_s);
         act("a month end", [&] { months(1); });
         act("the year turn", [&] { months(11); });
+        act("Ctrl+M", [&] { ctrlM(); });
+        act("Ctrl+M, the building closed", [&] {
+            p.kivora().closeBox();
+            ctrlM();
+        });
+    }
+    // Ctrl+M as the window system brings it to the frame.
+    void ctrlM() {
+        QWidget* frame = topLevel(QStringLiteral("Main"));
+        frame->activateWindow();
+        QCoreApplication::processEvents();
+        QTest::keyClick(frame->windowHandle(), Qt::Key_M, Qt::ControlModifier);
     }
 };
 
@@ -245,6 +265,7 @@ TEST(ScreenReader, TheFrameAndItsWindowsSayWhatTheyShow) {
         {"Game/Pop", R::StaticText, u"街人口 1030人 (Frame1)"_s, u"Population 1030 people (Frame1)"_s},
         {"Game/Unit_1", R::Client, {}, {}},  // blank, and not the box's title
         {"Game/Label9", R::Link, u"詳細 (Frame2)"_s, u"Details (Frame2)"_s, true},
+        {"closed: Game/Pop", R::StaticText, {}, {}},  // 情報 closed by Ctrl+F4
         {"Suii/Table", R::Table, u"推移"_s, u"History"_s},
         {"Mokuhyou/Kotoba_1", R::StaticText, u"次の発展度 町まで あと 971人 (Frame1)"_s,
          u"Next grade Town needs 971 people (Frame1)"_s},
@@ -264,10 +285,10 @@ TEST(ScreenReader, TheDialogsSayWhatTheyShow) {
          u"Form1 — Rumie, ~ Run a building and make the town grow! ~, Ver.1.00, Tesk Games"_s},
         {"Namer/Text1", R::EditableText, u"お名前は？ (Label1)"_s, u"Your name, President? (Label1)"_s},
         {"Kakudai", R::Dialog, u"会社の拡大 — 何回建てにしますか？、4階、費用は 0.5億円です"_s,
-         u"Build up — How many floors in all?, 4 floors, The cost is 0.5 × ¥100M"_s},
+         u"Build up — How many floors in all?, 4 floors, the cost is 0.5 × ¥100M"_s},
         {"Kakudai/Command1", R::Button, u"一階増やす"_s, u"One floor more"_s, true},
         {"Bank/Command1", R::Button, u"窓口1 — 借りています、返済は4年の4月です"_s,
-         u"Window 1 — On loan, Repay in year 4, month 4"_s, true},
+         u"Window 1 — On loan, repay in year 4, month 4"_s, true},
         {"Bank/Command2", R::Button, u"窓口2 — 借りれます"_s, u"Window 2 — Free"_s, true},
         {"Houkoku/Frame1", R::Grouping, u"今月の結果報告 — 合計 400万円"_s, u"This month's results — Total 400 × ¥10k"_s},
         {"Houkoku/Syunyu", R::StaticText, u"会社収入 1000万円 + (Frame1)"_s, u"Rent 1000 × ¥10k + (Frame1)"_s},
@@ -278,7 +299,7 @@ TEST(ScreenReader, TheDialogsSayWhatTheyShow) {
         {"Choic/Na", R::List, u"会社設定 ▸ ホテル 2億円かかリます"_s, u"Choose a tenant ▸ Hotel 2 × ¥100M"_s},
         {"Choic/Ex", R::Graphic, u"右から選んで下さい"_s, u"Choose from the list"_s},
         {"Kaisyamei", R::Dialog, u"詳細 — ホテル 0社、レストラン 0社、会社 0社"_s,
-         u"Details — Hotel 0 tenants, Restaurant 0 tenants, Company 0 tenants"_s},
+         u"Details — Hotel 0 tenants, restaurant 0 tenants, company 0 tenants"_s},
         {"Shisetu/List1", R::List, u"施設"_s, u"Facilities"_s},
     });
 }
@@ -292,16 +313,19 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
     } rows[] = {
         {"a new game", u"所持金 100,000,000円"_s, u"Money 100,000,000 yen"_s},
         {"building", u"1階から3階"_s, u"Floors 1 to 3"_s},
-        {"階数ごと opens on floor 2", u"2階です、空き室"_s, u"Floor 2, Vacant"_s},
-        {"↑", u"3階です、空き室"_s, u"Floor 3, Vacant"_s},
+        {"階数ごと opens on floor 2", u"2階です、空き室"_s, u"Floor 2, vacant"_s},
+        {"↑", u"3階です、空き室"_s, u"Floor 3, vacant"_s},
         {"Ctrl+P", u"Yamada社長 - 停止中"_s, u"President Yamada - paused"_s},
         {"Ctrl+P again", u"Yamada社長 - 行動中"_s, u"President Yamada - running"_s},
-        {"▲", u"5階、費用は 1億円です"_s, u"5 floors, The cost is 1 × ¥100M"_s},
+        {"▲", u"5階、費用は 1億円です"_s, u"5 floors, the cost is 1 × ¥100M"_s},
         {"銀行", u"所持金 400,000,000円"_s, u"Money 400,000,000 yen"_s},
-        {"街&ビル opens", u"街人口 1030人、発展度 村、従業員数 10人、評価 F"_s,
-         u"Population 1030 people, Town grade Village, Employees 10 people, Building rank F"_s},
+        {"街&ビル opens", u"発展度 村、従業員数 10人、評価 F"_s,  // the population has the focus: said as it gets it
+         u"Town grade Village, employees 10 people, building rank F"_s},
         {"a faster speed", u"現在の速度は 4秒で1週進みます"_s, u"One week passes every 4 seconds"_s},
         {"a month end", u"所持金 404,000,000円"_s, u"Money 404,000,000 yen"_s},
+        {"Ctrl+M", u"所持金 448,000,000円、2年目 3月 1週"_s, u"Money 448,000,000 yen, year 2 month 3 week 1"_s},
+        {"Ctrl+M, the building closed", u"所持金 448,000,000円、2年目 3月 1週"_s,
+         u"Money 448,000,000 yen, year 2 month 3 week 1"_s},
     };
     for (Language l : {Language::Japanese, Language::English}) {
         const bool ja = l == Language::Japanese;
@@ -314,7 +338,7 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
         const QStringList months = t.news.at(u"the year turn"_s).split(u'|');
         EXPECT_EQ(months.size(), 11);
         EXPECT_TRUE(months.contains(ja ? u"所持金 440,000,000円、2年目 1月 1週"_s
-                                       : u"Money 440,000,000 yen, Year 2 Month 1 Week 1"_s))
+                                       : u"Money 440,000,000 yen, year 2 month 1 week 1"_s))
             << months.join(u'\n').toStdString();
     }
 }

@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # `rumie --help` and `rumie --version` answer in a terminal with no display
-# (an SSH session): no window system is asked for, the answer is printed and
-# the program ends at once.
+# (an SSH session), and so does a line the game cannot take: no window system
+# is asked for, the answer is printed and the program ends at once.
 set -u
 exe="$1"; version="$2"
 fail() { echo "FAIL: $*"; exit 1; }
-check() { # $1 = option, $2 = the answer's first line
-  local out rc
-  out="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$exe" "$1" 2>&1)"; rc=$?
-  [ "$rc" -eq 0 ] || fail "rumie $1 ended with $rc: $out"
-  [ "$(head -n1 <<<"$out")" = "$2" ] || fail "rumie $1 printed: $out"
+check() { # $1 = exit status, $2 = the answer's first line, then the options
+  local want=$1 first=$2 out rc; shift 2
+  out="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$exe" "$@" 2>&1)"; rc=$?
+  [ "$rc" -eq "$want" ] || fail "rumie $* ended with $rc: $out"
+  [ "$(head -n1 <<<"$out")" = "$first" ] || fail "rumie $* printed: $out"
 }
-check --help "Usage: $exe [options]"
-check --version "rumie $version"
-echo "rumie answers --help and --version with no display"
+check 0 "Usage: $exe [options]" --help
+check 0 "rumie $version" --version
+check 1 "rumie: Unknown option 'bogus'." --bogus
+check 1 "rumie: Missing value after '--lang'." --lang
+check 2 'rumie: --lang takes en or ja, not "fr"' --lang fr
+echo "rumie answers --help, --version and a line it cannot take with no display"

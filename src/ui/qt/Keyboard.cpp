@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -61,15 +63,31 @@ bool takesText(const QObject* o) {
 // already arrived as the release is read, so a pair is also told by its
 // time: a release that came a while after its press (no tap is that long
 // and that quick again), then a press of the same instant.
-// A repeat sets off no shortcut, and a click key's repeat goes nowhere.
+// A repeat sets off no shortcut, and a click key's repeat goes nowhere; a
+// text field takes the repeats of Space. A key reaches the window before
+// the control with the focus: what that control is decides, not where the
+// key is at the moment.
+//
+// Under a screen reader the toolkit lends each key to it first and hands the
+// program a copy once it has been heard: later, posted to the window, with no
+// time. A shortcut still acts as the key comes, so Alt+F can open its menu
+// before the copy of the Alt arrives, and Alt closes a menu. A key that went
+// down before the open menu opened is not the menu's.
 class HeldKeys : public QObject {
 public:
     using QObject::QObject;
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
         const QEvent::Type type = e->type();
+        if (type == QEvent::Show && qobject_cast<QMenu*>(o)) menuOpenedAt_ = keysDown_;
         if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride) return false;
         auto* k = static_cast<QKeyEvent*>(e);
+        if (o->isWindowType() && type != QEvent::KeyRelease) {
+            if (e->spontaneous()) wentDownAt_[k->key()] = ++keysDown_;
+            else if (type == QEvent::KeyPress && QApplication::activePopupWidget() &&
+                     wentDownAt_.value(k->key()) <= menuOpenedAt_)
+                return true;  // a copy handed back late
+        }
         const bool repeat =
             k->isAutoRepeat() || (type != QEvent::KeyRelease && held_ && k->key() == key_ && k->timestamp() == releasedAt_);
         if (type == QEvent::ShortcutOverride) {
@@ -85,12 +103,15 @@ protected:
             held_ = false;
         }
         if (!repeat || !isClickKey(k)) return false;
-        return k->key() != Qt::Key_Space || !takesText(o);
+        const QWidget* to = QApplication::focusWidget();
+        return k->key() != Qt::Key_Space || !takesText(to ? to : o);
     }
 private:
     int key_ = 0;
     quint64 pressedAt_ = 0, releasedAt_ = 0;
     bool held_ = false;
+    QHash<int, quint64> wentDownAt_;  // by key: when it last went down, counted in keys
+    quint64 keysDown_ = 0, menuOpenedAt_ = 0;
 };
 
 QWidget* frameWindow() {

@@ -15,7 +15,8 @@ bool isClickKey(const QKeyEvent* e);
 // A held key acts once, as a click does: the repeats of a click key that the
 // keyboard sends while it is held go nowhere, so a question opened by the
 // first press cannot be answered by the next. Typing in a text field keeps
-// its repeated spaces. Installed once for the whole program.
+// its repeated spaces. A key a screen reader hands back late does not reach a
+// menu that opened after it went down. Installed once for the whole program.
 void actOnceOnHeldKeys();
 
 // Enter, Return and keypad Enter press the button while it has the focus, as

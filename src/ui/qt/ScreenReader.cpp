@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QRegularExpression>
 #include <utility>
 #include <vector>
 
@@ -46,11 +47,9 @@ public:
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name && t != QAccessible::Description) return QAccessibleWidget::text(t);
-        // What the player cannot see is not read: no name, and never the
-        // title of the box around it, as Qt would give an empty label.
+        // Never the title of the box around it, as Qt would give an empty label.
         const Heard* h = heardOf(object());
-        if (!h || h->as == Acts::Silent || (h->as != Acts::News && !widget()->isVisibleTo(widget()->window())))
-            return {};
+        if (!h || h->as == Acts::Silent || !seen(h)) return {};
         if (t == QAccessible::Description) return widget()->accessibleDescription();
         if (h->name) return h->name();
         if (const auto* l = qobject_cast<const QLabel*>(object())) return l->text().simplified();
@@ -70,7 +69,7 @@ public:
     // a control say so.
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
         const Heard* h = heardOf(object());
-        if (!h || h->as == Acts::Silent) return {};
+        if (!h || h->as == Acts::Silent || !seen(h)) return {};
         auto rels = QAccessibleWidget::relations(match);
         const auto* l = qobject_cast<const QLabel*>(object());
         QWidget* named = l && l->buddy() ? l->buddy() : h->describes.data();
@@ -104,6 +103,9 @@ public:
     }
 
 private:
+    // What the player cannot see says nothing, not even the box it stands in;
+    // news is heard as it shows for an instant.
+    bool seen(const Heard* h) const { return h->as == Acts::News || widget()->isVisibleTo(widget()->window()); }
     Acts kind() const {
         const Heard* h = heardOf(object());
         return h ? h->as : Acts::Text;
@@ -199,10 +201,21 @@ QString figureWords(const QStringList& before, const QString& own, const QString
     return name;
 }
 
+namespace {
+// In English the words after a comma go on in lower case ("Floor 2,
+// vacant"), unless they begin with a name ("Tesk Games") or are no word
+// ("Ver.1.00", "~ Run a building").
+QString goingOn(QString words) {
+    static const QRegularExpression plainWord(QStringLiteral("^[A-Z][a-z]+(?: [^A-Z]|$)"));
+    if (language() == Language::English && plainWord.match(words).hasMatch()) words[0] = words[0].toLower();
+    return words;
+}
+}  // namespace
+
 QString spokenList(const QStringList& words) {
     QStringList said;
     for (const QString& w : words)
-        if (!w.isEmpty()) said << w;
+        if (!w.isEmpty()) said << (said.isEmpty() ? w : goingOn(w));
     return said.join(shown(QStringLiteral("、")));
 }
 
