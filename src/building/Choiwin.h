@@ -17,6 +17,9 @@ public:
     ui::Command Down{QStringLiteral("↓")};
     ui::Command 追加{QStringLiteral("業者を入れる")};
     ui::Command Command1{QStringLiteral("閉じる")};
+    // Each time a floor is opened from the building, even the one shown: a
+    // view says the floor again for it.
+    int opened = 0;
 
     void upClick();
     void downClick();

@@ -89,9 +89,9 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), body_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     QObject::connect(escape, &QShortcut::activated, close, &QPushButton::click);
     lay->addLayout(buttons);
-    // The floor and what it holds are said as the browser opens on a floor
-    // and as the arrows walk to another.
-    bind.news(number, [&c] { return c.Dansu.text() + u'|' + c.Tr.text() + u'|' + c.Naisou.file; },
+    // The floor and what it holds are said as the browser opens on a floor,
+    // the one it shows too, and as the arrows walk to another.
+    bind.news(number, [&c] { return c.Dansu.text() + u'|' + c.Tr.text() + u'|' + c.Naisou.file + u'|' + QString::number(c.opened); },
               [number, picture] {
                   return ui::qt::spokenList({ui::qt::spokenName(number), ui::qt::spokenName(picture)});
               },

@@ -98,6 +98,7 @@ void Kivora::floorClick(const QString& tag) {
         p.choiwin().Dansu.setText({});
         p.choiwin().Tr.setText(tag);
     }
+    ++p.choiwin().opened;
     p.choiwin.show();
 }
 

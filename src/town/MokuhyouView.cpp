@@ -56,7 +56,7 @@ MokuhyouView::MokuhyouView(Program& p, QMdiArea* area) : MdiView(p, p.mokuhyou()
     lay->addWidget(when);
     lay->addStretch(1);
     sub_->resize(340, 400);
-    sub_->move(300, 40);
+    sub_->move(470, 40);  // beside the building window, as 情報 is
 }
 
 // The rows follow the game at every refresh; a label whose text did not

@@ -154,6 +154,7 @@ public:
         newGame();
         act("building", [&] { p.kivora().label1Click(0); });
         act("階数ごと opens on floor 2", [&] { p.kivora().label2Click(1); });
+        act("階数ごと opened again on floor 2", [&] { p.kivora().label2Click(1); });
         listen(topLevel(QStringLiteral("Main")), told.controls);
         act("↑", [&] { p.choiwin().upClick(); });
         act("Ctrl+P", [&] { p.main().command4Click(); });
@@ -314,6 +315,7 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
         {"a new game", u"所持金 100,000,000円"_s, u"Money 100,000,000 yen"_s},
         {"building", u"1階から3階"_s, u"Floors 1 to 3"_s},
         {"階数ごと opens on floor 2", u"2階です、空き室"_s, u"Floor 2, vacant"_s},
+        {"階数ごと opened again on floor 2", u"2階です、空き室"_s, u"Floor 2, vacant"_s},
         {"↑", u"3階です、空き室"_s, u"Floor 3, vacant"_s},
         {"Ctrl+P", u"Yamada社長 - 停止中"_s, u"President Yamada - paused"_s},
         {"Ctrl+P again", u"Yamada社長 - 行動中"_s, u"President Yamada - running"_s},
