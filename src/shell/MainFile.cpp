@@ -91,6 +91,7 @@ std::optional<QByteArray> readBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray bytes;
+    bytes.reserve(qMin(f.size(), state::kLargestSave + 1));  // one block: grown by pieces it is copied
     for (;;) {  // in pieces: the name may belong to something endless
         const QByteArray piece = f.read(64 * 1024);
         if (piece.isEmpty()) break;
