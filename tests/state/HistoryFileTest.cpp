@@ -40,6 +40,7 @@ TEST(HistoryFile, OnlyRowsTheGameCanHaveWrittenReadBack) {
         {"floor 101", file({"1 5 104 400 1030 10 101"}), false},
         {"bytes after the last line", file({"1 5 104 400 1030 10 3"}) + "x", false},
         {"a count that is not the rows'", QByteArray(file({"1 5 104 400 1030 10 3"})).replace("\n1\n", "\n2\n"), false},
+        {"a count short of the rows", file({"1 5 104 400 1030 10 3", "1 6 108 400 1030 10 3"}).replace("\n2\n", "\n1\n"), false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -53,6 +54,7 @@ TEST(HistoryFile, OnlyRowsTheGameCanHaveWrittenReadBack) {
 
 TEST(HistoryFile, ASaveTakesOnlyItsOwnHistoryUpToItsDate) {
     const QByteArray two = file({"1 5 104 400 1030 10 3", "1 6 108 400 1030 10 3"});
+    const QByteArray three = file({"1 5 104 400 1030 10 3", "1 6 108 400 1030 10 3", "1 7 1 1 1 1 3"});
     struct Row {
         const char* what;
         QByteArray history, save;
@@ -64,7 +66,8 @@ TEST(HistoryFile, ASaveTakesOnlyItsOwnHistoryUpToItsDate) {
         {"a later save of the game", two, kSave, 3, 2, 2},
         {"another save's", two, "another save", 1, 6, 0},
         {"a month before the last row", two, kSave, 1, 5, 0},
-        {"more rows than months played", file({"1 5 104 400 1030 10 3", "1 6 108 400 1030 10 3", "1 7 1 1 1 1 3"}), kSave, 1, 6, 0},
+        {"more rows than months played", three, kSave, 1, 6, 0},
+        {"counted as fewer rows than it holds", QByteArray(three).replace("\n3\n", "\n2\n"), kSave, 1, 6, 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
