@@ -15,6 +15,9 @@ namespace state {
 namespace {
 
 const QByteArray kHeader = QByteArrayLiteral("rumie-suii 2");
+// The first format named the save's player where a fingerprint stands now,
+// and dated the turn of the year's first settling month 13.
+const QByteArray kFirstHeader = QByteArrayLiteral("rumie-suii 1");
 
 constexpr double kI16 = std::numeric_limits<int16_t>::max();
 constexpr double kI32 = std::numeric_limits<int32_t>::max();
@@ -59,7 +62,8 @@ private:
 
 // What the first three lines say; the rows are still unread.
 struct Head {
-    QByteArrayView owner; // the save's fingerprint
+    bool first = false;   // the first format
+    QByteArrayView owner; // the save's fingerprint, or (first format) its player's name
     qsizetype count = 0;
     Lines rows;
 };
@@ -68,17 +72,19 @@ std::optional<Head> headOf(const QByteArray& bytes) {
     if (bytes.size() > kLargestSave || !bytes.endsWith('\n')) return std::nullopt;
     Lines lines(bytes);
     const std::optional<QByteArrayView> header = lines.next();
-    if (!header || *header != kHeader) return std::nullopt;
+    if (!header || (*header != kHeader && *header != kFirstHeader)) return std::nullopt;
     const std::optional<QByteArrayView> owner = lines.next();
     const std::optional<QByteArrayView> count = lines.next();
     if (!count) return std::nullopt;
     const std::optional<double> n = field(*count, 0, double(bytes.size()), true);
     if (!n) return std::nullopt;
-    return Head{*owner, qsizetype(*n), lines};
+    return Head{*header == kFirstHeader, *owner, qsizetype(*n), lines};
 }
 
-// A row's seven figures, each within what the game can write.
-std::optional<MonthRow> rowOf(QByteArrayView line) {
+// A row's seven figures, each within what the game can write. The first
+// format's month 13 is the January the turn of the year enters (and a month
+// end left waiting could carry it on), as the game dates it now.
+std::optional<MonthRow> rowOf(QByteArrayView line, bool first) {
     std::array<QByteArrayView, 7> f;
     for (size_t i = 0; i < f.size(); ++i) {
         const qsizetype space = line.indexOf(' ');
@@ -87,14 +93,17 @@ std::optional<MonthRow> rowOf(QByteArrayView line) {
         line = space < 0 ? QByteArrayView() : line.sliced(space + 1);
     }
     const auto year = field(f[0], 1, kI16, true);
-    const auto month = field(f[1], 1, 12, true);
+    const auto month = field(f[1], 1, first ? 24 : 12, true);
     const auto money = field(f[2], -kAny, kAny, false);
     const auto result = field(f[3], -kI32 - 1, kI32, true);
     const auto population = field(f[4], -kAny, kAny, false);
     const auto employees = field(f[5], -kAny, kAny, false);
     const auto floors = field(f[6], 1, 100, true);
     if (!year || !month || !money || !result || !population || !employees || !floors) return std::nullopt;
-    return MonthRow{int(*year), int(*month), *money, int32_t(*result), *population, *employees, int32_t(*floors)};
+    MonthRow row{int(*year), int(*month), *money, int32_t(*result), *population, *employees, int32_t(*floors)};
+    if (row.month > 12) row.year += 1, row.month -= 12;
+    if (row.year > kI16) return std::nullopt;
+    return row;
 }
 
 // Exactly the counted rows, and nothing after them.
@@ -103,7 +112,7 @@ std::optional<std::vector<MonthRow>> rowsOf(Head& head) {
     for (qsizetype i = 0; i < head.count; ++i) {
         const std::optional<QByteArrayView> line = head.rows.next();
         if (!line) return std::nullopt;
-        const std::optional<MonthRow> row = rowOf(*line);
+        const std::optional<MonthRow> row = rowOf(*line, head.first);
         if (!row) return std::nullopt;
         rows.push_back(*row);
     }
@@ -120,6 +129,20 @@ bool played(const std::vector<MonthRow>& rows, const MonthRow& until) {
         last = r;
     }
     return true;
+}
+
+// The first format's rows, as History::record would have kept them: the
+// turn of the year's two settlings become the one January.
+std::vector<MonthRow> merged(const std::vector<MonthRow>& rows) {
+    History h;
+    for (const MonthRow& r : rows) h.record(r);
+    return h.rows();
+}
+
+// The first format names the player of its save, as the save holds the name.
+bool namesPlayerOf(QByteArrayView name, const QByteArray& saveBytes) {
+    const std::optional<SaveGame> save = readSave(saveBytes);
+    return save && name == save->Player.toText().toUtf8();
 }
 
 }  // namespace
@@ -161,7 +184,7 @@ std::optional<QByteArray> writeHistory(const HistoryFile& file) {
 
 std::optional<HistoryFile> readHistory(const QByteArray& bytes) {
     std::optional<Head> head = headOf(bytes);
-    if (!head) return std::nullopt;
+    if (!head || head->first) return std::nullopt;
     std::optional<std::vector<MonthRow>> rows = rowsOf(*head);
     if (!rows || !played(*rows, MonthRow{int(kI16), 12})) return std::nullopt;
     return HistoryFile{head->owner.toByteArray(), std::move(*rows)};
@@ -170,10 +193,16 @@ std::optional<HistoryFile> readHistory(const QByteArray& bytes) {
 std::vector<MonthRow> historyFor(const QByteArray& historyBytes, const QByteArray& saveBytes, int year, int month) {
     std::optional<Head> head = headOf(historyBytes);
     if (!head) return {};
-    // No more rows than the save's months.
-    if (head->count > monthsFromStart(year, month) || head->owner != fingerprint(saveBytes)) return {};
+    // No more rows than the save's months; the first format kept both
+    // settlings of each turn of the year.
+    const int months = monthsFromStart(year, month);
+    if (head->first ? head->count > months + (year - 1) || !namesPlayerOf(head->owner, saveBytes)
+                    : head->count > months || head->owner != fingerprint(saveBytes))
+        return {};
     std::optional<std::vector<MonthRow>> rows = rowsOf(*head);
-    if (!rows || !played(*rows, MonthRow{year, month})) return {};
+    if (!rows) return {};
+    if (head->first) rows = merged(*rows);
+    if (!played(*rows, MonthRow{year, month})) return {};
     return std::move(*rows);
 }
 
