@@ -265,6 +265,7 @@ bool autoSaveReads(const Program& p) {
 // Written as the save is, whole or not at all, with its own history. A write
 // that fails leaves the last one and says nothing: the next month end tries again.
 void Main::AutoWrite() {
+    if (!p.seams.autoSaves()) return;
     Program& prog = p;
     const QString path = autoSaveFile(prog);
     const std::optional<QByteArray> bytes = state::writeSave(snapshot(prog));
