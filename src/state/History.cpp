@@ -167,16 +167,20 @@ void History::record(const MonthRow& row) {
 std::optional<QByteArray> writeHistory(const HistoryFile& file) {
     if (file.save.contains('\n')) return std::nullopt;
     QByteArray out = kHeader + '\n' + file.save + '\n' + QByteArray::number(qsizetype(file.rows.size())) + '\n';
+    // Written whole at every month end: a row at a time, into room made once.
+    out.reserve(out.size() + qsizetype(file.rows.size()) * 40);
     for (const MonthRow& r : file.rows) {
         const double figures[] = {double(r.year), double(r.month), r.money,   double(r.result),
                                   r.population,   r.employees,     double(r.floors)};
+        char line[std::size(figures) * (ui::kNumberChars + 1)];
+        char* end = line;
         for (double f : figures) {
             if (!std::isfinite(f)) return std::nullopt;
-            out += ui::numberText(f).toLatin1();
-            out += ' ';
+            end = ui::numberChars(end, f);
+            *end++ = ' ';
         }
-        out.chop(1);
-        out += '\n';
+        end[-1] = '\n';
+        out.append(line, end - line);
     }
     if (out.size() > kLargestSave) return std::nullopt;
     return out;
