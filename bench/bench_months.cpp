@@ -17,6 +17,7 @@ public:
     ui::Answer ask(const ui::Prompt&) override { return ui::Answer::Ok; }
     std::unique_ptr<ui::View> createView(ui::Form&) override { return nullptr; }
     bool drawsViews() const override { return false; }
+    bool autoSaves() const override { return false; }  // the disk is measured in bench_save.cpp
     void runModal(ui::Form& form, ui::View*) override {
         if (std::string(form.name()) == "Houkoku") program->houkoku().frame1Click();
         else if (std::string(form.name()) == "Namer") {

@@ -81,6 +81,7 @@ std::optional<QByteArray> readBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray bytes;
+    bytes.reserve(qMin(f.size(), state::kLargestSave + 1));  // one block: grown by pieces it is copied
     for (;;) {  // in pieces: the name may belong to something endless
         const QByteArray piece = f.read(64 * 1024);
         if (piece.isEmpty()) break;
@@ -287,6 +288,7 @@ void Main::monthEndDone() {
 // Written as the save is, whole or not at all, with its own history. A write
 // that fails leaves the last one and says nothing: the next month end tries again.
 void Main::AutoWrite() {
+    if (!p.seams.autoSaves()) return;
     const std::optional<QByteArray> bytes = gameBytes(p);
     if (bytes && writePair(p, Slot::Auto, *bytes)) Fauto.enabled = true;
 }

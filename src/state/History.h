@@ -72,7 +72,10 @@ std::optional<HistoryFile> readHistory(const QByteArray& bytes);
 // The rows a loaded save takes: those of the history written with it, none
 // later than its date (so no more than the months it has played); anything
 // else gives an empty history. A history longer than the save's months is
-// refused before its rows are read.
+// refused before its rows are read. A history of the first format (a player's
+// name for the fingerprint, month 13 for the January a year enters) is taken
+// when it names the save's player, its two rows of each January made one as
+// History::record makes them.
 std::vector<MonthRow> historyFor(const QByteArray& historyBytes, const QByteArray& saveBytes, int year, int month);
 
 }  // namespace state

@@ -1,6 +1,7 @@
 #include "ui/Number.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -95,11 +96,15 @@ double leadingNumber(const QString& text) {
     return ok && std::isfinite(v) ? v : 0;
 }
 
+namespace {
+// Whole numbers below 10^15 print as their digits, as the general form would.
+bool digitsOnly(double value) { return std::fabs(value) < 1e15 && value == std::trunc(value); }
+}  // namespace
+
 QString numberText(double value) {
     if (value == 0) return QStringLiteral("0");  // also turns -0 into 0
-    // Whole numbers below 10^15 print as their digits, as the general form
-    // would; the small ones the clock counts with are made once and shared.
-    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    // The small whole numbers the clock counts with are made once and shared.
+    if (digitsOnly(value)) {
         static const std::array<QString, 1024> small = [] {
             std::array<QString, 1024> t;
             for (int i = 0; i < 1024; ++i) t[i] = QString::number(i);
@@ -109,6 +114,13 @@ QString numberText(double value) {
         return QString::number(int64_t(value));
     }
     return QString::number(value, 'g', 15);
+}
+
+char* numberChars(char* out, double value) {
+    if (digitsOnly(value)) return std::to_chars(out, out + kNumberChars, int64_t(value)).ptr;
+    const QString text = numberText(value);
+    for (QChar c : text) *out++ = char(c.unicode());  // digits, signs, '.', 'e'
+    return out;
 }
 
 double roundHalfEven(double value) { return std::nearbyint(value); }

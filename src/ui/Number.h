@@ -19,6 +19,10 @@ bool isNumber(const QString& text);
 
 // Shortest decimal text with at most 15 significant digits (4, 0.5, 107.05).
 QString numberText(double value);
+// The same text as bytes at `out`, which has room for kNumberChars; returns
+// its end. For files of many figures, written without a string apiece.
+inline constexpr int kNumberChars = 32;
+char* numberChars(char* out, double value);
 
 // Whole-number conversion: round half to even, then check the kind's range.
 double roundHalfEven(double value);

@@ -39,6 +39,8 @@ public:
     virtual std::unique_ptr<View> createView(Form& form) = 0;  // may be null
     // False when no form is ever drawn (tests, benchmarks): no redrawing.
     virtual bool drawsViews() const { return true; }
+    // False where the month end keeps no automatic save (the engine's benchmark).
+    virtual bool autoSaves() const { return true; }
     // Waits until the form is hidden or unloaded (play: the dialog's own loop).
     virtual void runModal(Form& form, View* view) = 0;
     virtual Timer::Driver* clockDriver() = 0;

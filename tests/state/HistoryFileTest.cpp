@@ -2,6 +2,8 @@
 // and only with the save they were written with.
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "state/History.h"
 
 namespace {
@@ -12,6 +14,12 @@ QByteArray file(const QList<QByteArray>& rows, const QByteArray& save = kSave) {
     QByteArray out = "rumie-suii 2\n" + state::fingerprint(save) + '\n' + QByteArray::number(rows.size()) + '\n';
     for (const QByteArray& r : rows) out += r + '\n';
     return out;
+}
+
+QByteArray data(const char* name) {
+    QFile f(QStringLiteral(RUMIE_TEST_DATA "/state/data/") + QLatin1String(name));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+    return f.readAll();
 }
 
 }  // namespace
@@ -40,6 +48,7 @@ TEST(HistoryFile, OnlyRowsTheGameCanHaveWrittenReadBack) {
         {"floor 101", file({"1 5 104 400 1030 10 101"}), false},
         {"bytes after the last line", file({"1 5 104 400 1030 10 3"}) + "x", false},
         {"a count that is not the rows'", QByteArray(file({"1 5 104 400 1030 10 3"})).replace("\n1\n", "\n2\n"), false},
+        {"a count short of the rows", file({"1 5 104 400 1030 10 3", "1 6 108 400 1030 10 3"}).replace("\n2\n", "\n1\n"), false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -53,21 +62,32 @@ TEST(HistoryFile, OnlyRowsTheGameCanHaveWrittenReadBack) {
 
 TEST(HistoryFile, ASaveTakesOnlyItsOwnHistoryUpToItsDate) {
     const QByteArray two = file({"1 5 104 400 1030 10 3", "1 6 108 400 1030 10 3"});
+    const QByteArray three = file({"1 5 104 400 1030 10 3", "1 6 108 400 1030 10 3", "1 7 1 1 1 1 3"});
+    // The first format, as the game wrote it for 田中's new game played to 2年目2月.
+    const QByteArray first = data("first_format.suii"), tanaka = data("new_game.teskdata");
     struct Row {
         const char* what;
         QByteArray history, save;
         int year, month;
         size_t rows;
+        QByteArray writtenAgain = {};  // the history the game writes next with that save
     };
     const Row rows[] = {
         {"its own", two, kSave, 1, 6, 2},
         {"a later save of the game", two, kSave, 3, 2, 2},
         {"another save's", two, "another save", 1, 6, 0},
         {"a month before the last row", two, kSave, 1, 5, 0},
-        {"more rows than months played", file({"1 5 104 400 1030 10 3", "1 6 108 400 1030 10 3", "1 7 1 1 1 1 3"}), kSave, 1, 6, 0},
+        {"more rows than months played", three, kSave, 1, 6, 0},
+        {"counted as fewer rows than it holds", QByteArray(three).replace("\n3\n", "\n2\n"), kSave, 1, 6, 0},
+        {"the first format, its save's player's", first, tanaka, 2, 2, 10, data("first_format_upgraded.suii")},
+        {"the first format, another player's", QByteArray(first).replace("田中", "佐藤"), tanaka, 2, 2, 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
-        EXPECT_EQ(state::historyFor(r.history, r.save, r.year, r.month).size(), r.rows);
+        const std::vector<state::MonthRow> taken = state::historyFor(r.history, r.save, r.year, r.month);
+        EXPECT_EQ(taken.size(), r.rows);
+        if (!r.writtenAgain.isEmpty()) {
+            EXPECT_EQ(state::writeHistory({state::fingerprint(r.save), taken}), r.writtenAgain);
+        }
     }
 }
