@@ -15,6 +15,7 @@
 #include "building/Kivora.h"
 #include "finance/Bank.h"
 #include "finance/Houkoku.h"
+#include "settings/Help1.h"
 #include "settings/SetS.h"
 #include "shell/Main.h"
 #include "shell/Namer.h"
@@ -94,6 +95,8 @@ public:
     explicit Listening(Language l) {
         ui::qt::useLanguage(*qApp, l);
         copyPictures();
+        for (const char* page : {"Help.html", "Help.en.html"})
+            QFile::copy(QStringLiteral(RUMIE_BIN_DIR "/") + QLatin1String(page), dir.filePath(QLatin1String(page)));
         app::wire(*this, p);
     }
     ~Listening() override {
@@ -184,6 +187,15 @@ public:
         });
         act("目標", [&] { p.main().fmokuhyouClick(); });
         listen(topLevel(QStringLiteral("Main")), told.controls);
+        hands[QStringLiteral("Help1")] = [this] {
+            // What a screen reader reads as the caret goes a line down the page.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QAccessibleTextInterface* page = QAccessible::queryAccessibleInterface(QApplication::focusWidget())->textInterface();
+            int from = 0, to = 0;
+            told.news[u"F1, ↓"_s] = page->textAtOffset(page->cursorPosition(), QAccessible::LineBoundary, &from, &to).trimmed();
+            p.help1().closeBox();
+        };
+        act("F1", [&] { p.main().fhelpClick(); });
         act("a month end", [&] { months(1); });
         act("the year turn", [&] { months(11); });
     }
@@ -301,6 +313,7 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
          u"Population 1030 people, Town grade Village, Employees 10 people, Building rank F"_s},
         {"a faster speed", u"現在の速度は 4秒で1週進みます"_s, u"One week passes every 4 seconds"_s},
         {"a month end", u"所持金 404,000,000円"_s, u"Money 404,000,000 yen"_s},
+        {"F1, ↓", u"～ビル経営させて町を発展させよう！"_s, u"~ Run a building and make the town grow! ~"_s},
     };
     for (Language l : {Language::Japanese, Language::English}) {
         const bool ja = l == Language::Japanese;
