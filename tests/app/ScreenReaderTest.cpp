@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <map>
 
 #include "ViewFactory.h"
@@ -57,6 +58,11 @@ void listen(QWidget* window, std::map<QString, Heard>& into, bool again = false)
         for (const auto& [other, rel] : i->relations(QAccessible::Label))
             if (other->object()) says += u" ("_s + other->object()->objectName() + u')';
         if (i->role() == QAccessible::List && i->childCount() > 0) says += u" ▸ "_s + i->child(0)->text(QAccessible::Name);
+        if (QAccessibleTableInterface* t = i->tableInterface(); t && i->role() == QAccessible::Table && t->rowCount() > 0) {
+            QStringList cells;
+            for (int c = 0; c < t->columnCount(); ++c) cells << t->cellAt(0, c)->text(QAccessible::Name);
+            says += u" ▸ "_s + cells.join(u'|');
+        }
         QAccessibleActionInterface* a = i->actionInterface();
         into[place] = {i->role(), says, a && a->actionNames().contains(QAccessibleActionInterface::pressAction())};
     }
@@ -185,6 +191,7 @@ public:
             p.kaisyamei().command1Click();
             p.main().fsuiiClick();
         });
+        told.news[u"推移 takes the keyboard"_s] = placeOf(QApplication::focusWidget());
         act("目標", [&] { p.main().fmokuhyouClick(); });
         listen(topLevel(QStringLiteral("Main")), told.controls);
         hands[QStringLiteral("Help1")] = [this] {
@@ -198,6 +205,7 @@ public:
         act("F1", [&] { p.main().fhelpClick(); });
         act("a month end", [&] { months(1); });
         act("the year turn", [&] { months(11); });
+        listen(topLevel(QStringLiteral("Main"))->findChild<QMdiSubWindow*>(QStringLiteral("Suii")), told.controls, true);
     }
 };
 
@@ -257,7 +265,10 @@ TEST(ScreenReader, TheFrameAndItsWindowsSayWhatTheyShow) {
         {"Game/Pop", R::StaticText, u"街人口 1030人 (Frame1)"_s, u"Population 1030 people (Frame1)"_s},
         {"Game/Unit_1", R::Client, {}, {}},  // blank, and not the box's title
         {"Game/Label9", R::Link, u"詳細 (Frame2)"_s, u"Details (Frame2)"_s, true},
-        {"Suii/Table", R::Table, u"推移"_s, u"History"_s},
+        {"Suii/Table", R::Table, u"推移 ▸ 1年目5月|所持金 404,000,000円|合計 400万円|人口 1030人|従業員 10人|階数 3階"_s,
+         u"History ▸ Year 1 Month 5|Money 404,000,000 yen|Total 400 × ¥10k|Population 1030 people|Employees 10 people|Floors 3 floors"_s},
+        {"Suii/Chart1", R::Graphic, u"所持金と収支 — 1年目5月～2年目3月、所持金 最高 448,000,000円、最低 404,000,000円"_s,
+         u"Money and results — Year 1 Month 5 to Year 2 Month 3, Money highest 448,000,000 yen, lowest 404,000,000 yen"_s},
         {"Mokuhyou/Kotoba_1", R::StaticText, u"次の発展度 町まで あと 971人 (Frame1)"_s,
          u"Next grade Town needs 971 people (Frame1)"_s},
         {"Mokuhyou/Kotoba_5", R::StaticText, u"評価 Sまで あと 2,491人 (Frame2)"_s,
@@ -313,6 +324,7 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
          u"Population 1030 people, Town grade Village, Employees 10 people, Building rank F"_s},
         {"a faster speed", u"現在の速度は 4秒で1週進みます"_s, u"One week passes every 4 seconds"_s},
         {"a month end", u"所持金 404,000,000円"_s, u"Money 404,000,000 yen"_s},
+        {"推移 takes the keyboard", u"Suii/Table"_s, u"Suii/Table"_s},
         {"F1, ↓", u"～ビル経営させて町を発展させよう！"_s, u"~ Run a building and make the town grow! ~"_s},
     };
     for (Language l : {Language::Japanese, Language::English}) {
