@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <map>
 
@@ -57,7 +58,9 @@ void listen(QWidget* window, std::map<QString, Heard>& into, bool again = false)
         if (const QString d = i->text(QAccessible::Description); !d.isEmpty()) says += u" — "_s + d;
         for (const auto& [other, rel] : i->relations(QAccessible::Label))
             if (other->object()) says += u" ("_s + other->object()->objectName() + u')';
-        if (i->role() == QAccessible::List && i->childCount() > 0) says += u" ▸ "_s + i->child(0)->text(QAccessible::Name);
+        // A list says the row the keyboard is on, a table its first row.
+        if (auto* list = qobject_cast<QListWidget*>(w); list && list->currentRow() >= 0)
+            says += u" ▸ "_s + i->child(list->currentRow())->text(QAccessible::Name);
         if (QAccessibleTableInterface* t = i->tableInterface(); t && i->role() == QAccessible::Table && t->rowCount() > 0) {
             QStringList cells;
             for (int c = 0; c < t->columnCount(); ++c) cells << t->cellAt(0, c)->text(QAccessible::Name);
@@ -299,10 +302,11 @@ TEST(ScreenReader, TheDialogsSayWhatTheyShow) {
         {"SetS/Slider1", R::Slider, u"速度設定 — 現在の速度は 5秒で1週進みます (Label1)"_s,
          u"Game speed — One week passes every 5 seconds (Label1)"_s},
         {"Choic/Na", R::List, u"会社設定 ▸ ホテル 2億円かかリます"_s, u"Choose a tenant ▸ Hotel 2 × ¥100M"_s},
+        {"Choic/価格", R::Client, {}, {}},  // each row says its price
         {"Choic/Ex", R::Graphic, u"右から選んで下さい"_s, u"Choose from the list"_s},
         {"Kaisyamei", R::Dialog, u"詳細 — ホテル 0社、レストラン 0社、会社 0社"_s,
          u"Details — Hotel 0 tenants, Restaurant 0 tenants, Company 0 tenants"_s},
-        {"Shisetu/List1", R::List, u"施設"_s, u"Facilities"_s},
+        {"Shisetu/List1", R::List, u"施設 — なし"_s, u"Facilities — None"_s},
     });
 }
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 #include "ui/qt/Language.h"
 
@@ -86,9 +87,35 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     }
 }
 
+namespace {
+// Rows drawn with no focus mark: the list's frame shows the focus.
+class RowsUnmarked : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem o(option);
+        o.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, o, index);
+    }
+};
+}  // namespace
+
+ListBoxWidget::ListBoxWidget(QWidget* parent) : QListWidget(parent) { setItemDelegate(new RowsUnmarked(this)); }
+
 void ListBoxWidget::focusInEvent(QFocusEvent* e) {
     QListWidget::focusInEvent(e);
-    if (selectedItems().isEmpty()) selectionModel()->clearCurrentIndex();
+    if (selectedItems().isEmpty() && count() > 0 && e->reason() != Qt::MouseFocusReason)
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+}
+
+void ListBoxWidget::keyPressEvent(QKeyEvent* e) {
+    const bool arrow = e->key() == Qt::Key_Down || e->key() == Qt::Key_Up;
+    if (arrow && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && selectedItems().isEmpty() &&
+        currentRow() >= 0) {
+        setCurrentRow(currentRow(), QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    QListWidget::keyPressEvent(e);
 }
 
 // Along the inner edge of the list, clear of the rows' words.
@@ -208,6 +235,9 @@ QListWidget* Binder::list(QListWidget* w, ui::ListBox& l, const char* name, std:
             w->clear();
             w->addItems(items);
         }
+        // A screen reader says nothing of a list with no rows: it says so.
+        const QString none = items.isEmpty() ? shown(QStringLiteral("なし")) : QString();
+        if (w->accessibleDescription() != none) w->setAccessibleDescription(none);
         const QList<QListWidgetItem*> sel = w->selectedItems();
         const int row = sel.isEmpty() ? -1 : w->row(sel.first());
         if (row == l.selected) return;
