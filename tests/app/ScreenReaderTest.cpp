@@ -196,6 +196,7 @@ public:
         });
         told.news[u"推移 takes the keyboard"_s] = placeOf(QApplication::focusWidget());
         act("目標", [&] { p.main().fmokuhyouClick(); });
+        act("外観", [&] { p.main().fgaikanClick(); });
         listen(topLevel(QStringLiteral("Main")), told.controls);
         hands[QStringLiteral("Help1")] = [this] {
             // What a screen reader reads as the caret goes a line down the page.
@@ -272,6 +273,10 @@ TEST(ScreenReader, TheFrameAndItsWindowsSayWhatTheyShow) {
          u"History ▸ Year 1 Month 5|Money 404,000,000 yen|Total 400 × ¥10k|Population 1030 people|Employees 10 people|Floors 3 floors"_s},
         {"Suii/Chart1", R::Graphic, u"所持金と収支 — 1年目5月～2年目3月、所持金 最高 448,000,000円、最低 404,000,000円"_s,
          u"Money and results — Year 1 Month 5 to Year 2 Month 3, Money highest 448,000,000 yen, lowest 404,000,000 yen"_s},
+        {"Gaikan/Kaisu", R::StaticText, u"3階建て"_s, u"3 floors"_s},
+        {"Gaikan/Hyouka", R::StaticText, u"評価 F"_s, u"Building rank F"_s},
+        {"Gaikan/Sign_0", R::StaticText, u"屋上"_s, u"Rooftop"_s},
+        {"Gaikan/Plate_0", R::Client, {}, {}},
         {"Mokuhyou/Kotoba_1", R::StaticText, u"次の発展度 町まで あと 971人 (Frame1)"_s,
          u"Next grade Town needs 971 people (Frame1)"_s},
         {"Mokuhyou/Kotoba_5", R::StaticText, u"評価 Sまで あと 2,491人 (Frame2)"_s,
