@@ -300,6 +300,7 @@ TEST(ScreenReader, TheDialogsSayWhatTheyShow) {
         {"Bank/Command1", R::Button, u"窓口1 — 借りています、返済は4年の4月です"_s,
          u"Window 1 — On loan, Repay in year 4, month 4"_s, true},
         {"Bank/Command2", R::Button, u"窓口2 — 借りれます"_s, u"Window 2 — Free"_s, true},
+        {"Houkoku", R::Dialog, u"報告書 — 1年目5月"_s, u"Monthly report — Year 1 Month 5"_s},
         {"Houkoku/Frame1", R::Grouping, u"今月の結果報告 — 合計 400万円"_s, u"This month's results — Total 400 × ¥10k"_s},
         {"Houkoku/Syunyu", R::StaticText, u"会社収入 1000万円 + (Frame1)"_s, u"Rent 1000 × ¥10k + (Frame1)"_s},
         {"Houkoku/Keihi", R::StaticText, u"従業員給与 300万円 ※従業員 ×30万 (Frame1)"_s,
