@@ -307,6 +307,7 @@ TEST(ScreenReader, TheDialogsSayWhatTheyShow) {
          u"Wages 300 × ¥10k * employees × ¥300k (Frame1)"_s},
         {"SetS/Slider1", R::Slider, u"速度設定 — 現在の速度は 5秒で1週進みます (Label1)"_s,
          u"Game speed — One week passes every 5 seconds (Label1)"_s},
+        {"Help1/Tesk", R::StaticText, u"ルーミエ ヘルプ"_s, u"Rumie Help"_s},
         {"Choic/Na", R::List, u"会社設定 ▸ ホテル 2億円かかリます"_s, u"Choose a tenant ▸ Hotel 2 × ¥100M"_s},
         {"Choic/価格", R::Client, {}, {}},  // each row says its price
         {"Choic/Ex", R::Graphic, u"右から選んで下さい"_s, u"Choose from the list"_s},
