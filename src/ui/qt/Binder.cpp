@@ -1,5 +1,6 @@
 #include "ui/qt/Binder.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -106,6 +107,19 @@ void ListBoxWidget::focusInEvent(QFocusEvent* e) {
     QListWidget::focusInEvent(e);
     if (selectedItems().isEmpty() && count() > 0 && e->reason() != Qt::MouseFocusReason)
         selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    sayCurrentRow();
+}
+
+// The toolkit tells a screen reader that the list has the focus once the
+// focus has arrived; the row is told after it, so that it is what is said.
+void ListBoxWidget::sayCurrentRow() {
+    if (!QAccessible::isActive()) return;
+    QMetaObject::invokeMethod(this, [this] {
+        if (!hasFocus() || currentRow() < 0) return;
+        QAccessibleEvent row(this, QAccessible::Focus);
+        row.setChild(currentRow());
+        QAccessible::updateAccessibility(&row);
+    }, Qt::QueuedConnection);
 }
 
 void ListBoxWidget::keyPressEvent(QKeyEvent* e) {
@@ -113,6 +127,7 @@ void ListBoxWidget::keyPressEvent(QKeyEvent* e) {
     if (arrow && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && selectedItems().isEmpty() &&
         currentRow() >= 0) {
         setCurrentRow(currentRow(), QItemSelectionModel::ClearAndSelect);
+        sayCurrentRow();  // the row stays where it was: no move tells of it
         return;
     }
     QListWidget::keyPressEvent(e);

@@ -90,6 +90,8 @@ protected:
     void focusInEvent(QFocusEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+private:
+    void sayCurrentRow();
 };
 
 // Draws a focus frame round `area` of `on` while `w` has the keyboard's focus.
