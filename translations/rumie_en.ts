@@ -749,5 +749,20 @@
         <source>%1階から%2階</source>
         <translation>Floors %1 to %2</translation>
     </message>
+    <message>
+        <extracomment>History: the months the money chart spans, first to last.</extracomment>
+        <source>%1年目%2月～%3年目%4月</source>
+        <translation>Year %1 Month %2 to Year %3 Month %4</translation>
+    </message>
+    <message>
+        <extracomment>History: before the highest money the chart shows ("Money highest 150,000,000 yen").</extracomment>
+        <source>最高</source>
+        <translation>highest</translation>
+    </message>
+    <message>
+        <extracomment>History: before the lowest money the chart shows.</extracomment>
+        <source>最低</source>
+        <translation>lowest</translation>
+    </message>
 </context>
 </TS>

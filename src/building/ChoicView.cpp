@@ -45,7 +45,9 @@ ChoicView::ChoicView(Program& p, QWidget* owner) : DialogView(p, p.choic(), owne
     price->addWidget(amount);
     QLabel* unit = bind.label(new QLabel, c.Label1, "Label1");
     price->addWidget(unit);
-    bind.figure(amount, {}, {unit});
+    // Each row of the list says its price: the dialog's words do not say it
+    // again, nor "0" before a choice.
+    for (QLabel* said : {amount, unit}) ui::qt::hear(said, {ui::qt::Acts::Silent, {}, {}});
     price->addStretch(1);
     grid->addLayout(price, 1, 1);
     auto* buttons = new QHBoxLayout;

@@ -343,17 +343,20 @@ GaikanView::GaikanView(Program& p, QMdiArea* area) : MdiView(p, p.gaikan(), area
     QFont big = body_->font();
     big.setPointSize(14);
     big.setBold(true);
-    kaisu_ = new QLabel;
+    // The height, the rank and the legend are figures like any other: the
+    // keyboard stops on each and a screen reader reads it.
+    kaisu_ = new ui::qt::FigureLabel;
     kaisu_->setObjectName(QStringLiteral("Kaisu"));
     kaisu_->setFont(big);
     side->addWidget(kaisu_);
     auto* rank = new QHBoxLayout;
     auto* rankWord = new QLabel(ui::qt::shown(QStringLiteral("評価")));
     rankWord->setObjectName(QStringLiteral("Koumoku"));
-    hyouka_ = new QLabel;
+    hyouka_ = new ui::qt::FigureLabel;
     hyouka_->setObjectName(QStringLiteral("Hyouka"));
     hyouka_->setFont(big);
-    rankWord->setBuddy(hyouka_);
+    bind.figure(kaisu_, {});
+    bind.figure(hyouka_, {rankWord});
     rank->addWidget(rankWord);
     rank->addWidget(hyouka_, 1);
     side->addLayout(rank);
@@ -373,7 +376,11 @@ GaikanView::GaikanView(Program& p, QMdiArea* area) : MdiView(p, p.gaikan(), area
         QPalette pal = swatch->palette();
         pal.setColor(QPalette::Window, plate(s));
         swatch->setPalette(pal);
-        auto* word = new QLabel(ui::qt::shown(QString::fromUtf16(s->word)));
+        ui::qt::hear(swatch, {ui::qt::Acts::Silent, {}, {}});  // its word says it
+        auto* word = new ui::qt::FigureLabel;
+        word->setText(ui::qt::shown(QString::fromUtf16(s->word)));
+        word->followText();
+        bind.figure(word, {});
         word->setObjectName(QStringLiteral("Sign_%1").arg(row));
         legend->addWidget(swatch, row, 0);
         legend->addWidget(word, row, 1);
@@ -409,11 +416,13 @@ void GaikanView::refresh() {
         }
         storeys_->setStoreys(now, names);
         kaisu_->setText(ui::qt::shown(f_.floorCount()));
+        kaisu_->followText();
         drawn_ = std::move(now);
     }
     const QString rank = f_.rank();
     if (rank != rank_) {
         hyouka_->setText(ui::qt::shown(rank));
+        hyouka_->followText();
         rank_ = rank;
     }
 }

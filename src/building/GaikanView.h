@@ -69,8 +69,8 @@ public:
 private:
     Gaikan& f_;
     Storeys* storeys_;
-    QLabel* kaisu_;
-    QLabel* hyouka_;
+    ui::qt::FigureLabel* kaisu_;
+    ui::qt::FigureLabel* hyouka_;
     QLabel* chosen_;
     std::vector<Gaikan::Storey> drawn_;
     QString rank_;

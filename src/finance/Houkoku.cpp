@@ -1,12 +1,16 @@
 #include "finance/Houkoku.h"
 
 #include "shell/Main.h"
+#include "sim/Clock.h"
 
 namespace finance {
 
 Houkoku::Houkoku(Program& p) : ui::Form(p), p(p) {
     caption = QStringLiteral("報告書");
     Gou.onChange = [this] { gouChange(); };
+    // Made afresh by each month end, which has moved the month label already.
+    const sim::MonthEntered dated = sim::monthEntered(p);
+    month_ = QStringLiteral("%1年目%2月").arg(dated.year).arg(dated.month);
 }
 
 // The balance uses the money before this month's result is booked.

@@ -31,6 +31,10 @@ public:
     ui::Label Gou2{QStringLiteral("0")};
     ui::Label An{QStringLiteral("0")};
 
+    // The month reported, as the history names it ("1年目2月"): the month the
+    // month end that opened the report enters.
+    QString month() const { return month_; }
+
     // Only the frames themselves (and the close box) dismiss the report.
     void frame1Click() { dismiss(); }
     void frame2Click() { dismiss(); }
@@ -40,6 +44,7 @@ private:
     void gouChange();
     void dismiss();
     Program& p;
+    QString month_;
 };
 
 }  // namespace finance

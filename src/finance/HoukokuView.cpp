@@ -116,6 +116,8 @@ HoukokuView::HoukokuView(Program& p, QWidget* owner) : DialogView(p, p.houkoku()
     // the balance with the second.
     bind.describe(f1, {gou});
     bind.describe(f2, {an});
+    // The report is heard with the month it reports as it opens.
+    w_->setAccessibleDescription(ui::qt::shown(h.month()));
     w_->setMinimumWidth(380);
 }
 

@@ -59,6 +59,12 @@ Help1View::Help1View(Program& p, QWidget* owner) : DialogView(p, p.help1(), owne
     auto* tesk = new QTextBrowser(w_);
     tesk->setObjectName(QStringLiteral("Tesk"));
     tesk->setOpenExternalLinks(false);
+    // The keyboard starts in the page, with a caret: a screen reader reads
+    // its headings, paragraphs and tables line by line as the arrows move it.
+    tesk->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+    focusFirst(tesk);
+    // Named by the page's own title, where a screen reader would say a bare role.
+    QObject::connect(tesk, &QTextBrowser::sourceChanged, tesk, [tesk] { tesk->setAccessibleName(tesk->documentTitle()); });
     auto shown = std::make_shared<int>(-1);
     bind.sync([tesk, &h, shown] {
         if (*shown != h.Tesk.navigations) {

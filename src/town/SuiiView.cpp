@@ -17,6 +17,7 @@
 #include "town/Ladders.h"
 #include "town/Suii.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/ScreenReader.h"
 
 namespace town {
 
@@ -26,6 +27,16 @@ QVariant SuiiModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_) return {};
     // The floors column counts floors ("12 floors"), where a floor label names one.
     if (role == Qt::DisplayRole) return ui::qt::shown(f_.cell(index.row(), index.column()), index.column() == 5 ? "floors" : nullptr);
+    // A screen reader hears a figure with its column, the unit of its caption
+    // after it: "所持金 150,000,000円", "合計 2500万円". The month names itself.
+    if (role == Qt::AccessibleTextRole && index.column() > 0) {
+        QString caption = f_.Column[size_t(index.column())].text(), unit;
+        if (const qsizetype open = caption.indexOf(u'（'); open >= 0) {
+            unit = ui::qt::shown(caption.mid(open + 1).chopped(1));
+            caption.truncate(open);
+        }
+        return ui::qt::figureWords({ui::qt::shown(caption)}, data(index, Qt::DisplayRole).toString(), {unit});
+    }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(index.column() == 0 ? Qt::AlignLeft | Qt::AlignVCenter
                                                        : Qt::AlignRight | Qt::AlignVCenter);
@@ -126,6 +137,22 @@ void markGrades(QCategoryAxis* grades, const QValueAxis* people) {
     }
 }
 
+// What the money chart shows, in one line a screen reader says: the months
+// it spans and the highest and lowest money, in the table's own words.
+QString moneySummary(const Suii& f) {
+    const auto& rows = f.rows();
+    if (rows.empty()) return {};
+    const auto [low, high] = std::minmax_element(rows.begin(), rows.end(),
+                                                 [](const auto& a, const auto& b) { return a.money < b.money; });
+    const auto money = [&f, &rows](auto it) { return ui::qt::shown(f.cell(int(it - rows.begin()), 1)); };
+    const QString months = rows.size() == 1 ? Suii::monthText(rows.front())
+                                            : Suii::monthText(rows.front()) + u'～' + Suii::monthText(rows.back());
+    return ui::qt::spokenList({ui::qt::shown(months),
+                               ui::qt::figureWords({ui::qt::shown(f.Column[1].text()), ui::qt::shown(QStringLiteral("最高"))},
+                                                   money(high), {}),
+                               ui::qt::figureWords({ui::qt::shown(QStringLiteral("最低"))}, money(low), {})});
+}
+
 }  // namespace
 
 SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(p.suii()) {
@@ -145,6 +172,11 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     auto* view1 = new QChartView(money);
     view1->setObjectName(QStringLiteral("Chart1"));
     view1->setRenderHint(QPainter::Antialiasing);
+    // A chart is a picture to a screen reader, named by its tab; the money's
+    // is described by what it shows.
+    ui::qt::hear(view1, {ui::qt::Acts::Picture, {}, {}});
+    view1->setAccessibleName(ui::qt::shown(f_.Tab1.text()));
+    chart1_ = view1;
     tabs->addTab(view1, ui::qt::shown(f_.Tab1.text()));
 
     QChart* town = chart(&months2_);
@@ -165,6 +197,8 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     auto* view2 = new QChartView(town);
     view2->setObjectName(QStringLiteral("Chart2"));
     view2->setRenderHint(QPainter::Antialiasing);
+    ui::qt::hear(view2, {ui::qt::Acts::Picture, {}, {}});
+    view2->setAccessibleName(ui::qt::shown(f_.Tab2.text()));
     tabs->addTab(view2, ui::qt::shown(f_.Tab2.text()));
     split->addWidget(tabs);
 
@@ -190,6 +224,9 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     split->setCollapsible(0, false);
     split->setCollapsible(1, false);
     split->setSizes({660, 420});
+    // The keyboard starts in the table when the window is chosen: its cells
+    // are the figures a screen reader reads; Tab goes on to the charts.
+    table_->setFocus();
 
     sub_->resize(1090, 540);
     sub_->move(0, 0);
@@ -245,6 +282,7 @@ void SuiiView::redraw(size_t from) {
     // A line of one month is a point.
     for (QLineSeries* s : {money_, result_, people_, staff_, floors_}) s->setPointsVisible(rows.size() == 1);
     fitAxes();
+    chart1_->setAccessibleDescription(moneySummary(f_));
     table_->resizeColumnsToContents();
     // Every column in sight, with room for the scroll bar: the table is as
     // wide as its columns, and the chart beside it takes the rest.

@@ -43,6 +43,7 @@ private:
     Suii& f_;
     SuiiModel* model_;
     QTableView* table_;
+    QWidget* chart1_;
     QLineSeries *money_, *result_, *people_, *staff_, *floors_;
     QValueAxis *moneyAxis_, *resultAxis_, *peopleAxis_, *staffAxis_, *floorsAxis_;
     QCategoryAxis *months1_, *months2_, *grades_;

@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QTest>
+#include <QListWidget>
+#include <QMdiSubWindow>
 #include <map>
 
 #include "ViewFactory.h"
@@ -16,6 +18,7 @@
 #include "building/Kivora.h"
 #include "finance/Bank.h"
 #include "finance/Houkoku.h"
+#include "settings/Help1.h"
 #include "settings/SetS.h"
 #include "shell/Main.h"
 #include "shell/Namer.h"
@@ -57,7 +60,14 @@ void listen(QWidget* window, std::map<QString, Heard>& into, bool again = false,
         if (const QString d = i->text(QAccessible::Description); !d.isEmpty()) says += u" — "_s + d;
         for (const auto& [other, rel] : i->relations(QAccessible::Label))
             if (other->object()) says += u" ("_s + other->object()->objectName() + u')';
-        if (i->role() == QAccessible::List && i->childCount() > 0) says += u" ▸ "_s + i->child(0)->text(QAccessible::Name);
+        // A list says the row the keyboard is on, a table its first row.
+        if (auto* list = qobject_cast<QListWidget*>(w); list && list->currentRow() >= 0)
+            says += u" ▸ "_s + i->child(list->currentRow())->text(QAccessible::Name);
+        if (QAccessibleTableInterface* t = i->tableInterface(); t && i->role() == QAccessible::Table && t->rowCount() > 0) {
+            QStringList cells;
+            for (int c = 0; c < t->columnCount(); ++c) cells << t->cellAt(0, c)->text(QAccessible::Name);
+            says += u" ▸ "_s + cells.join(u'|');
+        }
         QAccessibleActionInterface* a = i->actionInterface();
         into[place] = {i->role(), says, a && a->actionNames().contains(QAccessibleActionInterface::pressAction())};
     }
@@ -96,6 +106,8 @@ public:
     explicit Listening(Language l) {
         ui::qt::useLanguage(*qApp, l);
         copyPictures();
+        for (const char* page : {"Help.html", "Help.en.html"})
+            QFile::copy(QStringLiteral(RUMIE_BIN_DIR "/") + QLatin1String(page), dir.filePath(QLatin1String(page)));
         app::wire(*this, p);
     }
     ~Listening() override {
@@ -185,7 +197,9 @@ public:
             p.kaisyamei().command1Click();
             p.main().fsuiiClick();
         });
+        told.news[u"推移 takes the keyboard"_s] = placeOf(QApplication::focusWidget());
         act("目標", [&] { p.main().fmokuhyouClick(); });
+        act("外観", [&] { p.main().fgaikanClick(); });
         listen(topLevel(QStringLiteral("Main")), told.controls);
         act("Ctrl+F4 on 情報", [&] {
             ui::qt::focusByKey(ui::qt::firstKeyFocus(topLevel(u"Main"_s)->findChild<QWidget*>(u"Game"_s)));
@@ -193,8 +207,18 @@ public:
             QTest::keyClick(topLevel(u"Main"_s)->windowHandle(), Qt::Key_F4, Qt::ControlModifier);
         });
         listen(topLevel(QStringLiteral("Main")), told.controls, true, u"closed: "_s);
+        hands[QStringLiteral("Help1")] = [this] {
+            // What a screen reader reads as the caret goes a line down the page.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QAccessibleTextInterface* page = QAccessible::queryAccessibleInterface(QApplication::focusWidget())->textInterface();
+            int from = 0, to = 0;
+            told.news[u"F1, ↓"_s] = page->textAtOffset(page->cursorPosition(), QAccessible::LineBoundary, &from, &to).trimmed();
+            p.help1().closeBox();
+        };
+        act("F1", [&] { p.main().fhelpClick(); });
         act("a month end", [&] { months(1); });
         act("the year turn", [&] { months(11); });
+        listen(topLevel(QStringLiteral("Main"))->findChild<QMdiSubWindow*>(QStringLiteral("Suii")), told.controls, true);
         act("Ctrl+M", [&] { ctrlM(); });
         act("Ctrl+M, the building closed", [&] {
             p.kivora().closeBox();
@@ -267,7 +291,14 @@ TEST(ScreenReader, TheFrameAndItsWindowsSayWhatTheyShow) {
         {"Game/Unit_1", R::Client, {}, {}},  // blank, and not the box's title
         {"Game/Label9", R::Link, u"詳細 (Frame2)"_s, u"Details (Frame2)"_s, true},
         {"closed: Game/Pop", R::StaticText, {}, {}},  // 情報 closed by Ctrl+F4
-        {"Suii/Table", R::Table, u"推移"_s, u"History"_s},
+        {"Suii/Table", R::Table, u"推移 ▸ 1年目5月|所持金 404,000,000円|合計 400万円|人口 1030人|従業員 10人|階数 3階"_s,
+         u"History ▸ Year 1 Month 5|Money 404,000,000 yen|Total 400 × ¥10k|Population 1030 people|Employees 10 people|Floors 3 floors"_s},
+        {"Suii/Chart1", R::Graphic, u"所持金と収支 — 1年目5月～2年目3月、所持金 最高 448,000,000円、最低 404,000,000円"_s,
+         u"Money and results — Year 1 Month 5 to Year 2 Month 3, money highest 448,000,000 yen, lowest 404,000,000 yen"_s},
+        {"Gaikan/Kaisu", R::StaticText, u"3階建て"_s, u"3 floors"_s},
+        {"Gaikan/Hyouka", R::StaticText, u"評価 F"_s, u"Building rank F"_s},
+        {"Gaikan/Sign_0", R::StaticText, u"屋上"_s, u"Rooftop"_s},
+        {"Gaikan/Plate_0", R::Client, {}, {}},
         {"Mokuhyou/Kotoba_1", R::StaticText, u"次の発展度 町まで あと 971人 (Frame1)"_s,
          u"Next grade Town needs 971 people (Frame1)"_s},
         {"Mokuhyou/Kotoba_5", R::StaticText, u"評価 Sまで あと 2,491人 (Frame2)"_s,
@@ -291,17 +322,20 @@ TEST(ScreenReader, TheDialogsSayWhatTheyShow) {
         {"Bank/Command1", R::Button, u"窓口1 — 借りています、返済は4年の4月です"_s,
          u"Window 1 — On loan, repay in year 4, month 4"_s, true},
         {"Bank/Command2", R::Button, u"窓口2 — 借りれます"_s, u"Window 2 — Free"_s, true},
+        {"Houkoku", R::Dialog, u"報告書 — 1年目5月"_s, u"Monthly report — Year 1 Month 5"_s},
         {"Houkoku/Frame1", R::Grouping, u"今月の結果報告 — 合計 400万円"_s, u"This month's results — Total 400 × ¥10k"_s},
         {"Houkoku/Syunyu", R::StaticText, u"会社収入 1000万円 + (Frame1)"_s, u"Rent 1000 × ¥10k + (Frame1)"_s},
         {"Houkoku/Keihi", R::StaticText, u"従業員給与 300万円 ※従業員 ×30万 (Frame1)"_s,
          u"Wages 300 × ¥10k * employees × ¥300k (Frame1)"_s},
         {"SetS/Slider1", R::Slider, u"速度設定 — 現在の速度は 5秒で1週進みます (Label1)"_s,
          u"Game speed — One week passes every 5 seconds (Label1)"_s},
+        {"Help1/Tesk", R::StaticText, u"ルーミエ ヘルプ"_s, u"Rumie Help"_s},
         {"Choic/Na", R::List, u"会社設定 ▸ ホテル 2億円かかリます"_s, u"Choose a tenant ▸ Hotel 2 × ¥100M"_s},
+        {"Choic/価格", R::Client, {}, {}},  // each row says its price
         {"Choic/Ex", R::Graphic, u"右から選んで下さい"_s, u"Choose from the list"_s},
         {"Kaisyamei", R::Dialog, u"詳細 — ホテル 0社、レストラン 0社、会社 0社"_s,
          u"Details — Hotel 0 tenants, restaurant 0 tenants, company 0 tenants"_s},
-        {"Shisetu/List1", R::List, u"施設"_s, u"Facilities"_s},
+        {"Shisetu/List1", R::List, u"施設 — なし"_s, u"Facilities — None"_s},
     });
 }
 
@@ -328,6 +362,8 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
         {"Ctrl+M", u"所持金 448,000,000円、2年目 3月 1週"_s, u"Money 448,000,000 yen, year 2 month 3 week 1"_s},
         {"Ctrl+M, the building closed", u"所持金 448,000,000円、2年目 3月 1週"_s,
          u"Money 448,000,000 yen, year 2 month 3 week 1"_s},
+        {"推移 takes the keyboard", u"Suii/Table"_s, u"Suii/Table"_s},
+        {"F1, ↓", u"～ビル経営させて町を発展させよう！"_s, u"~ Run a building and make the town grow! ~"_s},
     };
     for (Language l : {Language::Japanese, Language::English}) {
         const bool ja = l == Language::Japanese;

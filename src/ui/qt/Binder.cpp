@@ -1,10 +1,12 @@
 #include "ui/qt/Binder.h"
 
+#include <QAccessible>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 #include "ui/qt/Language.h"
 
@@ -86,9 +88,49 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     }
 }
 
+namespace {
+// Rows drawn with no focus mark: the list's frame shows the focus.
+class RowsUnmarked : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem o(option);
+        o.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, o, index);
+    }
+};
+}  // namespace
+
+ListBoxWidget::ListBoxWidget(QWidget* parent) : QListWidget(parent) { setItemDelegate(new RowsUnmarked(this)); }
+
 void ListBoxWidget::focusInEvent(QFocusEvent* e) {
     QListWidget::focusInEvent(e);
-    if (selectedItems().isEmpty()) selectionModel()->clearCurrentIndex();
+    if (selectedItems().isEmpty() && count() > 0 && e->reason() != Qt::MouseFocusReason)
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    sayCurrentRow();
+}
+
+// The toolkit tells a screen reader that the list has the focus once the
+// focus has arrived; the row is told after it, so that it is what is said.
+void ListBoxWidget::sayCurrentRow() {
+    if (!QAccessible::isActive()) return;
+    QMetaObject::invokeMethod(this, [this] {
+        if (!hasFocus() || currentRow() < 0) return;
+        QAccessibleEvent row(this, QAccessible::Focus);
+        row.setChild(currentRow());
+        QAccessible::updateAccessibility(&row);
+    }, Qt::QueuedConnection);
+}
+
+void ListBoxWidget::keyPressEvent(QKeyEvent* e) {
+    const bool arrow = e->key() == Qt::Key_Down || e->key() == Qt::Key_Up;
+    if (arrow && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && selectedItems().isEmpty() &&
+        currentRow() >= 0) {
+        setCurrentRow(currentRow(), QItemSelectionModel::ClearAndSelect);
+        sayCurrentRow();  // the row stays where it was: no move tells of it
+        return;
+    }
+    QListWidget::keyPressEvent(e);
 }
 
 // Along the inner edge of the list, clear of the rows' words.
@@ -208,6 +250,9 @@ QListWidget* Binder::list(QListWidget* w, ui::ListBox& l, const char* name, std:
             w->clear();
             w->addItems(items);
         }
+        // A screen reader says nothing of a list with no rows: it says so.
+        const QString none = items.isEmpty() ? shown(QStringLiteral("なし")) : QString();
+        if (w->accessibleDescription() != none) w->setAccessibleDescription(none);
         const QList<QListWidgetItem*> sel = w->selectedItems();
         const int row = sel.isEmpty() ? -1 : w->row(sel.first());
         if (row == l.selected) return;

@@ -83,16 +83,20 @@ private:
     int loads_ = -1;
 };
 
-// A list that shows no current row until the player picks one: taking the
-// focus alone must not look like a choice. The focus shows as a frame round
-// the list instead.
+// A list that takes the keyboard on its first row without choosing it, so
+// that a screen reader says that row: taking the focus alone must not be a
+// choice, nor look like one. The first arrow chooses the row it is on; the
+// focus shows as a frame round the list.
 class ListBoxWidget : public QListWidget {
     Q_OBJECT
 public:
-    using QListWidget::QListWidget;
+    explicit ListBoxWidget(QWidget* parent = nullptr);
 protected:
     void focusInEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+private:
+    void sayCurrentRow();
 };
 
 // Draws a focus frame round `area` of `on` while `w` has the keyboard's focus.
