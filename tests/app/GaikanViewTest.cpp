@@ -16,18 +16,6 @@
 #include "state/SaveFile.h"
 #include "support/KeySupport.h"
 
-namespace {
-
-struct Paints : QObject {
-    int n = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        n += e->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-}  // namespace
-
 TEST(GaikanView, TheBuildingIsAListOfStoreysTheKeysAndTheMouseOpenAndItFollowsTheTenants) {
     KeySeams seams;
     seams.copyPictures();

@@ -11,18 +11,6 @@
 #include "support/KeySupport.h"
 #include "town/Game.h"
 
-namespace {
-
-struct Paints : QObject {
-    int n = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        n += e->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-}  // namespace
-
 TEST(GoalsView, ItsKeyOpensItWithAGameAndOnlyAChangedFigureIsDrawnAgain) {
     KeySeams seams;
     Program p(seams);

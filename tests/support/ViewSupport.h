@@ -14,6 +14,15 @@
 #include "shell/Program.h"
 #include "ui/qt/QtSeams.h"
 
+// Counts the paint events of the widgets it watches: what was drawn again.
+struct Paints : QObject {
+    int n = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        n += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 // The visible top-level window of that name, or null.
 inline QWidget* topLevel(const QString& name) {
     for (QWidget* w : QApplication::topLevelWidgets())
