@@ -102,12 +102,15 @@ bool writePair(Program& p, Slot slot, const QByteArray& save) {
     const std::optional<QByteArray> history = state::writeHistory({state::fingerprint(save), p.history.rows()});
     if (!history) return false;
     QDir().mkpath(QFileInfo(path).path());  // the data folder may not exist yet
-    const std::optional<QByteArray> old = readBytes(historyPath);
+    // Held open, the old history stays readable after the new one takes its
+    // name; it is read only in the rare case that the save then fails.
+    QFile old(historyPath);
+    const bool hadOld = old.open(QIODevice::ReadOnly);
     QSaveFile saveOut(path), historyOut(historyPath);  // uncommitted, they leave nothing behind
     if (!stage(saveOut, save) || !stage(historyOut, *history) || !historyOut.commit()) return false;
     if (saveOut.commit()) return true;
     QSaveFile back(historyPath);
-    if (old && stage(back, *old))
+    if (hadOld && stage(back, old.read(state::kLargestSave)))
         back.commit();
     else
         QFile::remove(historyPath);

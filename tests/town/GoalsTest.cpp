@@ -3,33 +3,14 @@
 #include "support/TestSeams.h"
 #include "town/Mokuhyou.h"
 
-TEST(Goals, EachRowSaysWhereTheGameStandsAndWhatIsLeft) {
-    TestSeams seams;
-    Program prog{seams};
-    seams.modalDefault["Houkoku"] = [&] { prog.houkoku().frame1Click(); };
-    prog.startUp();
-    prog.dispatch([&] { prog.start().command1Click(); });
-    seams.modal["Namer"].push_back([&] {
-        prog.namer().Text1 = QStringLiteral("田中");
-        prog.namer().command1Click();
-    });
-    prog.dispatch([&] { prog.main().fstaClick(); });
-    ASSERT_TRUE(prog.main().Fmokuhyou.enabled);
+class Goals : public GameTest {};
+
+TEST_F(Goals, EachRowSaysWhereTheGameStandsAndWhatIsLeft) {
+    startGame();
     const int interval = prog.kivora().Timer1.interval();
-    prog.dispatch([&] { prog.main().fmokuhyouClick(); });
+    act([&] { prog.main().fmokuhyouClick(); });
     EXPECT_EQ(prog.kivora().Timer1.interval(), interval);
     town::Mokuhyou& m = prog.mokuhyou();
-    const auto rows = [&] {
-        m.follow();
-        QStringList out;
-        for (int i = 0; i < town::Mokuhyou::kRows; ++i) {
-            const auto at = size_t(i);
-            out << QStringList{m.Kotoba[at].text(), m.Ato[at].text(), m.Atai[at].text() + m.Unit[at].text()}
-                       .join(u' ')
-                       .simplified();
-        }
-        return out;
-    };
     const struct {
         const char* what;
         std::function<void()> move;
@@ -38,7 +19,7 @@ TEST(Goals, EachRowSaysWhereTheGameStandsAndWhatIsLeft) {
         {"a new game", [] {},
          {"村", "町 まで あと 971人", "首都 まで あと 998,971人", "F", "E まで あと 91人", "S まで あと 2,491人",
           "あと 99,000,000円"}},
-        {"a month end", [&] { for (int i = 0; i < 405; ++i) prog.dispatch([&] { prog.kivora().Timer1.fire(); }); },
+        {"a month end", [&] { tick(405); },
          {"村", "町 まで あと 971人", "首都 まで あと 998,971人", "F", "E まで あと 91人", "S まで あと 2,491人",
           "あと 103,000,000円"}},
         {"the top of both ladders",
@@ -52,7 +33,11 @@ TEST(Goals, EachRowSaysWhereTheGameStandsAndWhatIsLeft) {
     };
     for (const auto& mo : moments) {
         SCOPED_TRACE(mo.what);
-        prog.dispatch(mo.move);
-        EXPECT_EQ(rows(), mo.rows);
+        act(mo.move);
+        m.follow();
+        QStringList rows;
+        for (size_t i = 0; i < town::Mokuhyou::kRows; ++i)
+            rows << (m.Kotoba[i].text() + u' ' + m.Ato[i].text() + u' ' + m.Atai[i].text() + m.Unit[i].text()).simplified();
+        EXPECT_EQ(rows, mo.rows);
     }
 }
