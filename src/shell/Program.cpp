@@ -27,6 +27,7 @@ auto maker(Program* p) {
 
 Program::Program(ui::Seams& seams)
     : ui::Runtime(seams),
+      prefs(seams.settingsFile()),
       main(*this, maker<shell::Main>(this)),
       start(*this, maker<shell::Start>(this)),
       namer(*this, maker<shell::Namer>(this)),

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "state/GameState.h"
+#include "settings/Preferences.h"
 #include "state/History.h"
 #include "ui/Runtime.h"
 
@@ -20,6 +21,7 @@ public:
 
     state::GameState state;
     state::History history;  // the month ends of this game, for "推移"
+    settings::Preferences prefs;  // the player's, kept between runs
 
     ui::Holder<shell::Main> main;  // the frame first: the children name it
     ui::Holder<shell::Start> start;

@@ -51,6 +51,9 @@ public:
     // The player's own folder for the game, for what cannot be kept in a
     // program folder that is not writable (an installed copy); may be empty.
     virtual QString dataFolder() { return {}; }
+    // The file of the player's settings (text size, contrast, language, the
+    // windows' places); empty keeps them for this run only.
+    virtual QString settingsFile() { return {}; }
     virtual void endNow() = 0;  // play: the process ends here
     virtual void quit() = 0;    // every window is gone: the program ends normally
 };

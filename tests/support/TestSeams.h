@@ -84,6 +84,8 @@ public:
     QString programFolder() override { return folder.path(); }
     QTemporaryDir data;  // the player's data folder
     QString dataFolder() override { return data.path(); }
+    QTemporaryDir config;  // the player's configuration folder
+    QString settingsFile() override { return config.filePath(QStringLiteral("rumie.conf")); }
     void endNow() override { endedNow = true; }
     void quit() override { quitted = true; }
 };

@@ -85,6 +85,11 @@ QString QtSeams::programFolder() { return filesFolder(); }
 
 QString QtSeams::dataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
+// ~/.config/rumie/rumie.conf on Linux, where the desktop keeps its programs' settings.
+QString QtSeams::settingsFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/rumie/rumie.conf");
+}
+
 void QtSeams::endNow() { ::_exit(0); }
 
 void QtSeams::quit() { QCoreApplication::quit(); }

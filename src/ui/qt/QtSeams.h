@@ -32,6 +32,7 @@ public:
     int wallSecond() override;
     QString programFolder() override;
     QString dataFolder() override;
+    QString settingsFile() override;
     void endNow() override;
     void quit() override;
 
