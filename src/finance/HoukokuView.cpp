@@ -119,6 +119,8 @@ HoukokuView::HoukokuView(Program& p, QWidget* owner) : DialogView(p, p.houkoku()
     // The report is heard with the month it reports as it opens.
     w_->setAccessibleDescription(ui::qt::shown(h.month()));
     w_->setMinimumWidth(380);
+    // The clock opens it: closed, the money is the news, not where the keyboard was.
+    returnQuietly();
 }
 
 }  // namespace finance

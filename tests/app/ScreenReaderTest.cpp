@@ -407,3 +407,33 @@ TEST(ScreenReader, ARunningClockChangesNothingButTheDate) {
     for (const QString& w : before) changed.removeOne(w);
     EXPECT_EQ(changed, QStringList{u"Kivora/We=2週||2"_s});
 }
+
+// The report the clock opens closes with nothing said but the money: the
+// frame and the control the keyboard goes back to are not told again (the
+// player never left them), and the player's next move is told as ever.
+TEST(ScreenReader, AReportClosesWithNothingSaidButTheMoney) {
+    // What Qt's screen-reader bridge learns: a window's activation, from the
+    // window system's event (headless, Qt tells of no focus at all).
+    struct Activations : QObject {
+        QStringList seen;
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::WindowActivate && e->spontaneous()) seen << u"activated "_s + o->objectName();
+            return false;
+        }
+    } bridge;
+    qApp->installEventFilter(&bridge);
+    Listening game(Language::Japanese);
+    Ears ears(game.heard);
+    game.newGame();
+    ui::qt::focusByKey(topLevel(u"Main"_s)->findChild<QWidget*>(u"Label1_0"_s));
+    game.hands[u"Houkoku"_s] = [&] {
+        ++game.reports;
+        bridge.seen.clear();
+        game.heard.clear();
+        game.p.houkoku().frame1Click();
+    };
+    game.months(1);
+    EXPECT_EQ(bridge.seen + game.heard, QStringList{u"所持金 104,000,000円"_s});
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), u"Label1_0"_s);
+    qApp->removeEventFilter(&bridge);
+}

@@ -1,5 +1,7 @@
 #include "ui/qt/Keyboard.h"
 
+#include "ui/qt/ScreenReader.h"
+
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -164,7 +166,7 @@ void FocusReturn::take() {
     keyboard_ = window_ && window_->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-void FocusReturn::give() {
+void FocusReturn::give(bool quietly) {
     if (!held_) return;
     held_ = false;
     QWidget* control = control_;
@@ -175,6 +177,7 @@ void FocusReturn::give() {
     if (control) window = control->window();
     if (!window || !window->isVisible()) window = frameWindow();
     if (!window) return;
+    if (quietly) returnQuietly(window);
     window->activateWindow();
     if (control) control->setFocus(Qt::OtherFocusReason);
 }

@@ -44,8 +44,9 @@ class FocusReturn {
 public:
     // Remembers the focus of now; a second call while holding keeps the first.
     void take();
-    // Back to the control, or its window, or else the frame. Once.
-    void give();
+    // Back to the control, or its window, or else the frame. Once. Quietly:
+    // a screen reader is not told of the return (ScreenReader.h).
+    void give(bool quietly = false);
     bool holding() const { return held_; }
     // Was the keyboard moving the focus where the window was opened? Its
     // focus frames then show in the new window from the start.

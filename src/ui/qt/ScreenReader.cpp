@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTimer>
 #include <utility>
 #include <vector>
 
@@ -155,7 +156,78 @@ void sayPending() {
     notice->hide();
 }
 
+// A return to the frame that is not to be said: the frame's activation and
+// the first focus in it, each once.
+struct Hush {
+    QPointer<QWidget> window;
+    bool activation = false;
+    bool focus = false;
+};
+Hush hush;
+QAccessible::UpdateHandler handlerBefore = nullptr;
+
+// Whether a screen reader is told of `e`: not of the return's own activation
+// and first focus.
+bool told(QAccessibleEvent* e) {
+    QObject* o = e->object();
+    if (!hush.window || !o || !o->isWidgetType() || static_cast<QWidget*>(o)->window() != hush.window) return true;
+    if (e->type() == QAccessible::StateChanged && o == hush.window && hush.activation)
+        return !static_cast<QAccessibleStateChangeEvent*>(e)->changedStates().active;
+    if (e->type() == QAccessible::Focus && hush.focus) {
+        hush.focus = false;
+        return false;
+    }
+    return true;
+}
+
+void hushedUpdate(QAccessibleEvent* e) {
+    if (!told(e)) return;
+    if (handlerBefore) {
+        handlerBefore(e);
+        return;
+    }
+    // Qt's own way to the screen reader, taken with this handler aside.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(e);
+    QAccessible::installUpdateHandler(hushedUpdate);
+}
+
+// Qt's screen-reader bridge tells of a window's activation from the window
+// system's own WindowActivate event, which no update handler sees: the frame
+// gets the event as a copy, which the bridge takes for the program's own,
+// and the window system's is kept from it. A key or a click of the player
+// before the return is made leaves their next move to be said.
+struct QuietReturn : QObject {
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (!e->spontaneous() || !hush.window) return false;
+        if (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) hush.focus = false;
+        if (e->type() != QEvent::WindowActivate || o != hush.window || !hush.activation) return false;
+        hush.activation = false;
+        QEvent copy(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(o, &copy);
+        return true;
+    }
+};
+
 }  // namespace
+
+void returnQuietly(QWidget* window) {
+    if (!window) return;
+    // Ahead of whatever came since (the bridge starts with the screen reader,
+    // which may be after the game): the last filter in is the first to see.
+    static QuietReturn* filter = new QuietReturn;
+    qApp->removeEventFilter(filter);
+    qApp->installEventFilter(filter);
+    if (QAccessible::UpdateHandler was = QAccessible::installUpdateHandler(hushedUpdate); was != hushedUpdate)
+        handlerBefore = was;
+    static int returns = 0;
+    hush = {window, true, true};
+    // A return the window system never makes (the frame was active all
+    // along) must not hush a move much later.
+    QTimer::singleShot(1000, window, [n = ++returns] {
+        if (n == returns) hush = {};
+    });
+}
 
 void hear(QWidget* w, Heard h) {
     static const bool installed = [] {

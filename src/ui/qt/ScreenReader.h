@@ -49,4 +49,11 @@ QString spokenList(const QStringList& words);
 // one event is joined into one notification.
 void announce(const QObject* about, std::function<QString()> news);
 
+// The keyboard goes back to `window` after a window the game
+// opened by itself (the month's report) closes: a screen reader is not told
+// again of the frame, its panes and the control the player never left, so
+// the news that follows is all that is said. What the player does next is
+// said as ever.
+void returnQuietly(QWidget* window);
+
 }  // namespace ui::qt

@@ -48,7 +48,7 @@ void DialogView::showView() {
 void DialogView::hideView() {
     if (w_->waiting) w_->done(0);
     w_->hide();
-    back_.give();
+    back_.give(quietly_);
 }
 
 void DialogView::refresh() {
@@ -64,7 +64,7 @@ void DialogView::exec() {
     w_->setWindowModality(Qt::ApplicationModal);
     w_->exec();
     w_->waiting = false;
-    back_.give();
+    back_.give(quietly_);
 }
 
 SubWindow::SubWindow(ui::Runtime& rt, ui::Form& form) : rt_(rt), form_(form) {

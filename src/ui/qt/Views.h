@@ -41,12 +41,16 @@ protected:
     // The control that has the focus when the dialog opens; without one, Qt
     // picks the default button, which may commit money or a choice.
     void focusFirst(QWidget* w) { first_ = w; }
+    // A window the game opens by itself (the report): when it closes, the
+    // keyboard goes back without a screen reader saying where again.
+    void returnQuietly() { quietly_ = true; }
     Binder bind;
     DialogWidget* w_;
     ui::Form& form_;
 private:
     void opening();
     QWidget* first_ = nullptr;
+    bool quietly_ = false;
     FocusReturn back_;
 };
 
