@@ -123,6 +123,9 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     QMenu* help = bar->addMenu(ui::qt::shown(m.Help.caption));
     help->setObjectName(QStringLiteral("Help"));
+    // What a menu opens is said; the frame the menu gives back is not, again.
+    for (QMenu* menu : {file, open, help})
+        QObject::connect(menu, &QMenu::aboutToHide, w_, [w = w_] { ui::qt::menuClosesQuietly(w); });
     bind.action(help->addAction(QString()), m.Fhelp, "Fhelp", [&m] { m.fhelpClick(); });
     help->addSeparator()->setObjectName(QStringLiteral("sen"));
     bind.action(help->addAction(QString()), m.Fver, "Fver", [&m] { m.fverClick(); });

@@ -17,6 +17,11 @@ namespace ui::qt {
 
 namespace {
 
+// The mark a screen reader is told has the focus when the keyboard went back
+// to a control unsaid (returnQuietly): it says nothing, and what the player
+// moves to next is said from where the control stands.
+const char* const kHere = "rumieHere";
+
 QHash<const QObject*, Heard>& heardWidgets() {
     static QHash<const QObject*, Heard> all;
     return all;
@@ -60,6 +65,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         if (kind() == Acts::Silent) s.invisible = true;
+        if (object()->property(kHere).toBool()) s.focusable = s.focused = true;
         if (kind() == Acts::Link) s.linked = true;
         return s;
     }
@@ -163,25 +169,26 @@ struct Hush {
     bool activation = false;
     bool focus = false;
 };
-Hush hush;
+Hush hushed;
 QAccessible::UpdateHandler handlerBefore = nullptr;
 
 // Whether a screen reader is told of `e`: not of the return's own activation
 // and first focus.
 bool told(QAccessibleEvent* e) {
     QObject* o = e->object();
-    if (!hush.window || !o || !o->isWidgetType() || static_cast<QWidget*>(o)->window() != hush.window) return true;
-    if (e->type() == QAccessible::StateChanged && o == hush.window && hush.activation)
+    if (!hushed.window || !o || !o->isWidgetType() || static_cast<QWidget*>(o)->window() != hushed.window) return true;
+    if (e->type() == QAccessible::StateChanged && o == hushed.window && hushed.activation)
         return !static_cast<QAccessibleStateChangeEvent*>(e)->changedStates().active;
-    if (e->type() == QAccessible::Focus && hush.focus) {
-        hush.focus = false;
+    if (e->type() == QAccessible::Focus && hushed.focus) {
+        hushed.focus = false;
         return false;
     }
     return true;
 }
 
-void hushedUpdate(QAccessibleEvent* e) {
-    if (!told(e)) return;
+void hushedUpdate(QAccessibleEvent* e);
+
+void passOn(QAccessibleEvent* e) {
     if (handlerBefore) {
         handlerBefore(e);
         return;
@@ -192,6 +199,34 @@ void hushedUpdate(QAccessibleEvent* e) {
     QAccessible::installUpdateHandler(hushedUpdate);
 }
 
+// A silent mark beside `control`, in the same box.
+QWidget* markBeside(QWidget* control) {
+    QWidget* box = control->parentWidget() ? control->parentWidget() : control;
+    auto* here = box->findChild<QWidget*>(QStringLiteral("Here"), Qt::FindDirectChildrenOnly);
+    if (!here) {
+        here = new QWidget(box);
+        here->setObjectName(QStringLiteral("Here"));
+        here->setProperty(kHere, true);
+        here->setFocusPolicy(Qt::NoFocus);
+        here->setAttribute(Qt::WA_TransparentForMouseEvents);
+        here->setGeometry(0, 0, 1, 1);
+        here->hide();
+        hear(here, {Acts::Silent, {}, {}});
+    }
+    return here;
+}
+
+void hushedUpdate(QAccessibleEvent* e) {
+    if (told(e)) {
+        passOn(e);
+    } else if (e->type() == QAccessible::Focus) {
+        // The screen reader's focus goes beside the control without a word,
+        // so that the next move is said with where it leads, as ever.
+        QAccessibleEvent here(markBeside(static_cast<QWidget*>(e->object())), QAccessible::Focus);
+        passOn(&here);
+    }
+}
+
 // Qt's screen-reader bridge tells of a window's activation from the window
 // system's own WindowActivate event, which no update handler sees: the frame
 // gets the event as a copy, which the bridge takes for the program's own,
@@ -199,10 +234,10 @@ void hushedUpdate(QAccessibleEvent* e) {
 // before the return is made leaves their next move to be said.
 struct QuietReturn : QObject {
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (!e->spontaneous() || !hush.window) return false;
-        if (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) hush.focus = false;
-        if (e->type() != QEvent::WindowActivate || o != hush.window || !hush.activation) return false;
-        hush.activation = false;
+        if (!e->spontaneous() || !hushed.window) return false;
+        if (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) hushed.focus = false;
+        if (e->type() != QEvent::WindowActivate || o != hushed.window || !hushed.activation) return false;
+        hushed.activation = false;
         QEvent copy(QEvent::WindowActivate);
         QCoreApplication::sendEvent(o, &copy);
         return true;
@@ -211,7 +246,8 @@ struct QuietReturn : QObject {
 
 }  // namespace
 
-void returnQuietly(QWidget* window) {
+namespace {
+void hush(QWidget* window, bool focus) {
     if (!window) return;
     // Ahead of whatever came since (the bridge starts with the screen reader,
     // which may be after the game): the last filter in is the first to see.
@@ -221,13 +257,17 @@ void returnQuietly(QWidget* window) {
     if (QAccessible::UpdateHandler was = QAccessible::installUpdateHandler(hushedUpdate); was != hushedUpdate)
         handlerBefore = was;
     static int returns = 0;
-    hush = {window, true, true};
+    hushed = {window, true, focus};
     // A return the window system never makes (the frame was active all
     // along) must not hush a move much later.
     QTimer::singleShot(1000, window, [n = ++returns] {
-        if (n == returns) hush = {};
+        if (n == returns) hushed = {};
     });
 }
+}  // namespace
+
+void returnQuietly(QWidget* window) { hush(window, true); }
+void menuClosesQuietly(QWidget* window) { hush(window, false); }
 
 void hear(QWidget* w, Heard h) {
     static const bool installed = [] {

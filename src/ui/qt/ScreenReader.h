@@ -55,5 +55,8 @@ void announce(const QObject* about, std::function<QString()> news);
 // the news that follows is all that is said. What the player does next is
 // said as ever.
 void returnQuietly(QWidget* window);
+// A menu of `window` closes: the window's activation, as the menu gives the
+// keyboard back, is not said again; where the keyboard lands is.
+void menuClosesQuietly(QWidget* window);
 
 }  // namespace ui::qt
