@@ -12,11 +12,14 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 
 namespace building {
+
+QColor plateColour(const Sign* s) { return ui::qt::readableOn(s->rgb, Qt::white, ui::qt::highContrast()); }
 
 namespace {
 
@@ -25,8 +28,7 @@ constexpr int kLowest = 3;    // a hundred floors still show each storey
 constexpr int kSky = 26;      // room above the roof for its antenna
 constexpr int kStep = 10;     // PageUp and PageDown
 
-// A plate's colour, darkened where its white words would not read on it.
-QColor plate(const Sign* s) { return ui::qt::readableOn(s->rgb, Qt::white, ui::qt::highContrast()); }
+QColor plate(const Sign* s) { return plateColour(s); }
 
 // Plates of like colours (the rooftop's and a company's blues, a hotel's and
 // a restaurant's reds) are told apart by a pattern as well: the offices'
@@ -396,13 +398,18 @@ GaikanView::GaikanView(Program& p, QMdiArea* area) : MdiView(p, p.gaikan(), area
         swatch->setObjectName(QStringLiteral("Plate_%1").arg(row));
         swatch->setFixedSize(28, 16);
         swatch->setAutoFillBackground(true);
-        QPalette pal = swatch->palette();
-        QPixmap face(swatch->size());
-        QPainter painter(&face);
-        paintPlate(painter, face.rect(), s);
-        painter.end();
-        pal.setBrush(QPalette::Window, QBrush(face));
-        swatch->setPalette(pal);
+        // Painted again when the contrast changes: a plate may darken.
+        bind.sync([swatch, s, drawn = std::make_shared<int>(-1)] {
+            if (*drawn == int(ui::qt::highContrast())) return;
+            *drawn = ui::qt::highContrast();
+            QPixmap face(swatch->size());
+            QPainter painter(&face);
+            paintPlate(painter, face.rect(), s);
+            painter.end();
+            QPalette pal = swatch->palette();
+            pal.setBrush(QPalette::Window, QBrush(face));
+            swatch->setPalette(pal);
+        });
         ui::qt::hear(swatch, {ui::qt::Acts::Silent, {}, {}});  // its word says it
         auto* word = new ui::qt::FigureLabel;
         word->setText(ui::qt::shown(QString::fromUtf16(s->word)));

@@ -11,6 +11,10 @@
 #include <QTextTable>
 #include <map>
 
+#include "building/GaikanView.h"
+#include "building/Signs.h"
+#include "support/TestSeams.h"
+#include "ui/qt/Binder.h"
 #include "ui/qt/Contrast.h"
 
 namespace {
@@ -50,17 +54,32 @@ TEST(Contrast, EveryTextReadsAgainstItsGround) {
         {"red labels: the blocks, a loss", P::Active, P::WindowText, P::Window, 0xFF0000},
         {"blue labels: the floors, the panel's links", P::Active, P::WindowText, P::Window, 0x0000FF},
     };
+    TestSeams seams;
+    Program program(seams);
+    ui::qt::Binder bind(program);
+    ui::Label formLabel;
+    QLabel* drawn = bind.label(new QLabel, formLabel, "Drawn");
     for (bool high : {false, true}) {
         const Mode mode(high);
         const QPalette pal = QApplication::palette();
         for (const Row& r : rows) {
             SCOPED_TRACE(std::string(r.what) + (high ? " (high contrast)" : " (normal)"));
             if (r.highOnly && !high) continue;
-            const QColor text = r.form == kPalette ? pal.color(r.group, r.text) : ui::qt::shownColour(r.form);
+            formLabel.colour = r.form;
+            bind.refresh();
+            const QColor text = r.form == kPalette ? pal.color(r.group, r.text) : drawn->palette().color(P::WindowText);
             EXPECT_GE(ui::qt::contrastRatio(text, pal.color(r.group, r.ground)), ui::qt::textRatio(high))
                 << text.name().toStdString() << " on " << pal.color(r.group, r.ground).name().toStdString();
         }
+        // 外観's plates carry their words in white.
+        for (const building::Sign* sign : {&building::kRoofSign, &building::kLobbySign, &building::kTenantSigns[0],
+                                           &building::kTenantSigns[1], &building::kTenantSigns[2],
+                                           &building::kTenantSigns[3]}) {
+            SCOPED_TRACE(sign->english + std::string(high ? " (high contrast)" : " (normal)"));
+            EXPECT_GE(ui::qt::contrastRatio(Qt::white, building::plateColour(sign)), ui::qt::textRatio(high));
+        }
     }
+    delete drawn;
     // The sheet's colours are the palette's, named by role: the rows above hold for it.
     for (const char* own : {"#", "rgb", "white", "black", "yellow"})
         EXPECT_FALSE(ui::qt::highContrastSheet().contains(QLatin1String(own))) << own;

@@ -149,7 +149,10 @@ void dressTitleBar(QWidget* subWindow, QWidget* contents) {
 }
 
 QColor shownColour(uint32_t rgb) {
-    return readableOn(rgb, QApplication::palette().color(QPalette::Window), high_);
+    const QPalette pal = QApplication::palette();
+    // Black is a form's plain words: the palette's own, white in high contrast.
+    if (rgb == 0x000000) return pal.color(QPalette::WindowText);
+    return readableOn(rgb, pal.color(QPalette::Window), high_);
 }
 
 void recolour(QTextDocument* page, const QPalette& palette) {

@@ -43,7 +43,8 @@ QColor readableOn(uint32_t rgb, const QColor& ground, bool high);
 // highlight and a light ground of its own, its contents the dark palette.
 void dressTitleBar(QWidget* subWindow, QWidget* contents);
 
-// A form's colour on the window's ground, in the mode now in use.
+// A form's colour on the window's ground, in the mode now in use; black,
+// a form's plain words, is the palette's words.
 QColor shownColour(uint32_t rgb);
 
 // A page's own colours give way to the palette's: words in the text colour,
