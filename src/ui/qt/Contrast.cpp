@@ -79,6 +79,10 @@ QString highContrastSheet() {
         " { border: 3px solid palette(highlight); }"
         "QCheckBox:focus, QRadioButton:focus { border: 3px solid palette(highlight); }"
         "QTabBar::tab:selected { text-decoration: underline; }"
+        // The toolkit's handle is the buttons' dark grey, lost on black.
+        "QSlider::groove:horizontal { height: 4px; background-color: palette(window-text); }"
+        "QSlider::handle:horizontal { width: 12px; margin: -8px 0; background-color: palette(window-text);"
+        " border: 2px solid palette(window); }"
         "QToolTip { color: palette(tooltip-text); background-color: palette(tooltip-base);"
         " border: 1px solid palette(tooltip-text); }");
 }
