@@ -7,6 +7,7 @@
 
 #include "ViewFactory.h"
 #include "shell/Program.h"
+#include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/QtSeams.h"
 
@@ -62,6 +63,10 @@ int main(int argc, char** argv) {
     ui::qt::QtSeams seams;
     Program program(seams);
     app::wire(seams, program);
+    // High contrast from the first window on: the player's own choice, else
+    // the desktop's.
+    const auto chosen = program.prefs.highContrastChoice();
+    ui::qt::useHighContrast(app, chosen ? *chosen : ui::qt::desktopAsksHighContrast());
     // English is the title's language already; the Japanese game waits for
     // the toolkit's translations until the title is up (below).
     if (*language == ui::qt::Language::English) ui::qt::useLanguage(app, *language);

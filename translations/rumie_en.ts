@@ -764,5 +764,10 @@
         <source>最低</source>
         <translation>lowest</translation>
     </message>
+    <message>
+        <extracomment>Menu 表示: light words on a dark ground, for a player who sees poorly.</extracomment>
+        <source>ハイコントラスト</source>
+        <translation>High contrast</translation>
+    </message>
 </context>
 </TS>

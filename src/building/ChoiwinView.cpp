@@ -1,5 +1,6 @@
 #include "building/ChoiwinView.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -8,27 +9,49 @@
 
 #include "building/Choiwin.h"
 #include "building/Signs.h"
+#include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 
 namespace building {
 
+namespace {
+// In high contrast a picture of words is words on the window's own ground.
+bool plainWords(QPainter& painter, const QRect& area, const QString& text, int flags) {
+    if (!ui::qt::highContrast()) return false;
+    const QPalette pal = QApplication::palette();
+    painter.fillRect(area, pal.color(QPalette::Window));
+    painter.setPen(pal.color(QPalette::WindowText));
+    painter.drawText(area, flags, text);
+    return true;
+}
+}  // namespace
+
 void drawNothing(QPainter& painter, const QRect& area) {
-    painter.fillRect(area, QColor(0xC0, 0xC0, 0xC0));
     QFont f = painter.font();
     f.setPointSize(28);
     painter.setFont(f);
+    const QString text = ui::qt::shown(QStringLiteral("なし"));
+    if (plainWords(painter, area, text, Qt::AlignCenter)) return;
+    painter.fillRect(area, QColor(0xC0, 0xC0, 0xC0));
     painter.setPen(Qt::blue);
-    painter.drawText(area, Qt::AlignCenter, ui::qt::shown(QStringLiteral("なし")));
+    painter.drawText(area, Qt::AlignCenter, text);
 }
 
 void drawChooseHint(QPainter& painter, const QRect& area) {
-    painter.fillRect(area, Qt::red);
     QFont f = painter.font();
     f.setPointSize(13);
     f.setBold(true);
     painter.setFont(f);
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    const QString text = ui::qt::shown(QStringLiteral("右から選んで下さい"));
+    if (plainWords(painter, area, text, flags)) return;
+    painter.fillRect(area, Qt::red);
+    // Green on red reads poorly: a black edge round each letter lets it be read.
+    painter.setPen(Qt::black);
+    for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+        painter.drawText(area.translated(d), flags, text);
     painter.setPen(QColor(0, 0xC0, 0));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, ui::qt::shown(QStringLiteral("右から選んで下さい")));
+    painter.drawText(area, flags, text);
 }
 
 QString floorPictureWords(const QString& file) {

@@ -12,10 +12,14 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
+#include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 
 namespace building {
+
+QColor plateColour(const Sign* s) { return ui::qt::readableOn(s->rgb, Qt::white, ui::qt::highContrast()); }
 
 namespace {
 
@@ -24,7 +28,28 @@ constexpr int kLowest = 3;    // a hundred floors still show each storey
 constexpr int kSky = 26;      // room above the roof for its antenna
 constexpr int kStep = 10;     // PageUp and PageDown
 
-QColor plate(const Sign* s) { return QColor::fromRgb(s->rgb); }
+QColor plate(const Sign* s) { return plateColour(s); }
+
+// Plates of like colours (the rooftop's and a company's blues, a hotel's and
+// a restaurant's reds) are told apart by a pattern as well: the offices'
+// windows, the hotel's balconies, the restaurant's awning. The pattern fills
+// `ends` pixels at each end, clear of the words; all of it when 0.
+void paintPlate(QPainter& p, const QRect& r, const Sign* s, int ends = 0) {
+    const QColor c = plate(s);
+    p.fillRect(r, c);
+    Qt::BrushStyle pattern = Qt::NoBrush;
+    if (s == &kTenantSigns[3]) pattern = Qt::VerPattern;
+    else if (s == &kTenantSigns[1]) pattern = Qt::CrossPattern;
+    else if (s == &kTenantSigns[2]) pattern = Qt::BDiagPattern;
+    if (pattern == Qt::NoBrush) return;
+    const QBrush marks(c.lighter(170), pattern);
+    if (ends <= 0 || 2 * ends >= r.width()) {
+        p.fillRect(r, marks);
+        return;
+    }
+    p.fillRect(QRect(r.left(), r.top(), ends, r.height()), marks);
+    p.fillRect(QRect(r.right() + 1 - ends, r.top(), ends, r.height()), marks);
+}
 
 // One storey as a screen reader sees it: an item of the building's list,
 // named by its floor and its sign, that a press opens.
@@ -231,7 +256,7 @@ void Storeys::paintEvent(QPaintEvent*) {
         const Gaikan::Storey& st = storeys_[size_t(i)];
         const QRect r(s.tower.left(), s.tower.top() + i * s.storey, s.tower.width(), s.storey);
         const QColor c = plate(st.sign);
-        p.fillRect(r, c);
+        paintPlate(p, r, st.sign, std::max(8, r.width() / 8));
         if (s.storey >= 4) p.fillRect(QRect(r.left(), r.top(), r.width(), 1), c.darker(150));
         if (words) {
             p.setFont(word);
@@ -373,9 +398,18 @@ GaikanView::GaikanView(Program& p, QMdiArea* area) : MdiView(p, p.gaikan(), area
         swatch->setObjectName(QStringLiteral("Plate_%1").arg(row));
         swatch->setFixedSize(28, 16);
         swatch->setAutoFillBackground(true);
-        QPalette pal = swatch->palette();
-        pal.setColor(QPalette::Window, plate(s));
-        swatch->setPalette(pal);
+        // Painted again when the contrast changes: a plate may darken.
+        bind.sync([swatch, s, drawn = std::make_shared<int>(-1)] {
+            if (*drawn == int(ui::qt::highContrast())) return;
+            *drawn = ui::qt::highContrast();
+            QPixmap face(swatch->size());
+            QPainter painter(&face);
+            paintPlate(painter, face.rect(), s);
+            painter.end();
+            QPalette pal = swatch->palette();
+            pal.setBrush(QPalette::Window, QBrush(face));
+            swatch->setPalette(pal);
+        });
         ui::qt::hear(swatch, {ui::qt::Acts::Silent, {}, {}});  // its word says it
         auto* word = new ui::qt::FigureLabel;
         word->setText(ui::qt::shown(QString::fromUtf16(s->word)));

@@ -14,6 +14,11 @@ class QLabel;
 
 namespace building {
 
+struct Sign;
+// A sign's plate as 外観 paints it: its colour, darkened where its white
+// words would not read on it.
+QColor plateColour(const Sign* s);
+
 // The building standing on the ground under the sky: the rooftop, then one
 // storey a floor down to the lobby, each in its sign's colour. It draws what
 // it was last given; a screen reader reads it as a list of the storeys.

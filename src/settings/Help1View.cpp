@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "settings/Help1.h"
+#include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 
 namespace settings {
@@ -50,6 +51,8 @@ void open(QTextBrowser* view, const QString& path) {
     const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
     if (view->source() == url) view->reload();
     else view->setSource(url);
+    // In high contrast the page's own colours give way to the palette's.
+    if (ui::qt::highContrast()) ui::qt::recolour(view->document(), view->palette());
 }
 
 }  // namespace
@@ -66,9 +69,11 @@ Help1View::Help1View(Program& p, QWidget* owner) : DialogView(p, p.help1(), owne
     // Named by the page's own title, where a screen reader would say a bare role.
     QObject::connect(tesk, &QTextBrowser::sourceChanged, tesk, [tesk] { tesk->setAccessibleName(tesk->documentTitle()); });
     auto shown = std::make_shared<int>(-1);
-    bind.sync([tesk, &h, shown] {
-        if (*shown != h.Tesk.navigations) {
+    auto high = std::make_shared<bool>(ui::qt::highContrast());
+    bind.sync([tesk, &h, shown, high] {
+        if (*shown != h.Tesk.navigations || *high != ui::qt::highContrast()) {
             *shown = h.Tesk.navigations;
+            *high = ui::qt::highContrast();
             open(tesk, h.Tesk.location);
         }
         const QRect place(px(h.Tesk.left), px(h.Tesk.top), px(h.Tesk.width), px(h.Tesk.height));

@@ -50,7 +50,8 @@ void Preferences::setTextStep(int step) {
     if (step >= 0 && step < kTextSteps) put(kTextStep, step);
 }
 
-bool Preferences::highContrast() const { return asBool(value(kContrast)).value_or(false); }
+bool Preferences::highContrast() const { return highContrastChoice().value_or(false); }
+std::optional<bool> Preferences::highContrastChoice() const { return asBool(value(kContrast)); }
 void Preferences::setHighContrast(bool on) { put(kContrast, on); }
 
 QString Preferences::language() const {

@@ -23,6 +23,8 @@ public:
 
     bool highContrast() const;
     void setHighContrast(bool on);
+    // The player's own choice, none until they made one: the desktop's then holds.
+    std::optional<bool> highContrastChoice() const;
 
     // "ja", "en", or empty for the desktop's language.
     QString language() const;

@@ -37,6 +37,7 @@ public:
     ui::Command Fsuii{QStringLiteral("推移"), false};
     ui::Command Fgaikan{QStringLiteral("外観"), false};
     ui::Command Fmokuhyou{QStringLiteral("目標"), false};
+    ui::Command Fcontrast{QStringLiteral("ハイコントラスト")};  // the view switches it
     ui::Command Help{QStringLiteral("ヘルプ")};
     ui::Command Fhelp{QStringLiteral("ヘルプ")};
     ui::Command Fver{QStringLiteral("バージョン")};

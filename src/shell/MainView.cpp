@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "shell/Main.h"
+#include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/ScreenReader.h"
 
@@ -95,7 +96,6 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
         size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
     w_->resize(size);
     area_->setObjectName(QStringLiteral("MdiArea"));
-    area_->setBackground(QColor(0x80, 0x80, 0x80));
     // A small frame scrolls to its child windows instead of cutting them off.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -121,6 +121,18 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     bind.action(open->addAction(QString()), m.Fmokuhyou, "Fmokuhyou", [&m] { m.fmokuhyouClick(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    // High contrast is the player's way of seeing, not part of the game: it
+    // changes every window at once and is kept for the next run; the clock
+    // and the game go on untouched.
+    open->addSeparator();
+    QAction* contrast = open->addAction(QString());
+    contrast->setCheckable(true);
+    contrast->setChecked(ui::qt::highContrast());
+    contrast->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    bind.action(contrast, m.Fcontrast, "Fcontrast", [&p, contrast] {
+        p.prefs.setHighContrast(contrast->isChecked());
+        ui::qt::useHighContrast(*qApp, contrast->isChecked());
+    });
     QMenu* help = bar->addMenu(ui::qt::shown(m.Help.caption));
     help->setObjectName(QStringLiteral("Help"));
     // What a menu opens is said; the frame the menu gives back is not, again.
@@ -299,6 +311,10 @@ void MainView::hideView() { w_->hide(); }
 void MainView::refresh() {
     const QString c = ui::qt::shown(p_.main().caption);
     if (w_->windowTitle() != c) w_->setWindowTitle(c);
+    // Grey between the windows; in high contrast a dark grey, so that black
+    // windows still stand out from it.
+    const QColor between = ui::qt::highContrast() ? QColor(0x40, 0x40, 0x40) : QColor(0x80, 0x80, 0x80);
+    if (area_->background().color() != between) area_->setBackground(between);
     bind.refresh();
 }
 

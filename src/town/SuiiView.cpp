@@ -16,6 +16,7 @@
 
 #include "town/Ladders.h"
 #include "town/Suii.h"
+#include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/ScreenReader.h"
 
@@ -182,7 +183,6 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     QChart* town = chart(&months2_);
     grades_ = new QCategoryAxis;
     grades_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    grades_->setGridLinePen(QPen(QColor(0xC0, 0x60, 0x00), 1, Qt::DashLine));
     town->addAxis(grades_, Qt::AlignLeft);
     peopleAxis_ = valueAxis(town, ui::qt::shown(f_.People.text()), Qt::AlignLeft);
     peopleAxis_->setGridLineVisible(false);  // the grade boundaries are the lines here
@@ -232,9 +232,46 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     sub_->move(0, 0);
 }
 
+// The charts in the contrast in use: in high contrast on black, with white
+// words and lines lightened to be seen there. Lines are told apart by their
+// strokes as well as their colours, in the legend too.
+void SuiiView::dress() {
+    const bool high = ui::qt::highContrast();
+    dressed_ = high;
+    const QColor ground = high ? QColor(Qt::black) : QColor(Qt::white);
+    for (QWidget* view : {chart1_, body_->findChild<QWidget*>(QStringLiteral("Chart2"))}) {
+        QChart* c = static_cast<QChartView*>(view)->chart();
+        c->setTheme(high ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+        c->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+        if (high) {
+            c->setBackgroundBrush(ground);
+            c->legend()->setLabelColor(Qt::white);
+            for (QAbstractAxis* a : c->axes()) {
+                a->setLabelsColor(Qt::white);
+                a->setTitleBrush(Qt::white);
+                a->setLinePenColor(Qt::white);
+                a->setGridLineColor(QColor(0x70, 0x70, 0x70));
+            }
+        }
+        const Qt::PenStyle strokes[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine};
+        int i = 0;
+        for (QAbstractSeries* s : c->series()) {
+            auto* line = static_cast<QLineSeries*>(s);
+            QPen pen = line->pen();
+            pen.setColor(ui::qt::readableOn(pen.color().rgb(), ground, high));
+            pen.setStyle(strokes[i++ % 3]);
+            line->setPen(pen);
+        }
+    }
+    const QColor grade = ui::qt::readableOn(0xC06000, ground, high);
+    grades_->setGridLinePen(QPen(grade, 1, Qt::DashLine));
+    grades_->setLabelsColor(high ? QColor(Qt::white) : grades_->labelsColor());
+}
+
 void SuiiView::refresh() {
     if (!sub_) return;  // the frame took the window with it
     MdiView::refresh();
+    if (dressed_ != int(ui::qt::highContrast())) dress();
     // Called after every event: only a new month end or another game redraws;
     // a month end adds a row, the turn of the year may also add to the last.
     if (f_.changes() == changes_) return;

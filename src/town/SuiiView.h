@@ -40,6 +40,7 @@ public:
 private:
     void redraw(size_t from);
     void fitAxes();
+    void dress();
     Suii& f_;
     SuiiModel* model_;
     QTableView* table_;
@@ -49,6 +50,7 @@ private:
     QCategoryAxis *months1_, *months2_, *grades_;
     int resets_ = -1;   // the history's reset count drawn
     int changes_ = -1;  // and its change count
+    int dressed_ = -1;  // the contrast the charts are drawn in
     std::vector<state::MonthRow> drawn_;  // the rows drawn
 };
 

@@ -3,6 +3,7 @@
 // Escape and the way back, the buttons' Enter, and the focus frames.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include "shell/Program.h"
 #include "support/KeySupport.h"
 #include "ui/qt/Binder.h"
+#include "ui/qt/Contrast.h"
 
 namespace {
 
@@ -426,6 +428,34 @@ const std::vector<Stroke> kHeld = {{P, 1000},       {R, 1500, true}, {P, 1500, t
 // Two quick taps: the second pressed in the moment the short first one ended.
 const std::vector<Stroke> kTwoTaps = {{P, 1000}, {R, 1004}, {P, 1004}, {R, 1080}};
 
+// 表示 → ハイコントラスト, or its key, switches every window at once and is
+// kept for the next run; the clock and the game go on untouched. A screen
+// reader hears the entry as a switch, on or off.
+TEST_F(Keys, HighContrastSwitchesAtOnceAndIsKept) {
+    newGame();
+    auto* entry = frame()->findChild<QAction*>(QStringLiteral("Fcontrast"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(find<QMenu>(frame(), "Open"));
+    QAccessibleInterface* item = nullptr;
+    for (int i = 0; menu && i < menu->childCount(); ++i)
+        if (menu->child(i)->text(QAccessible::Name) == u"ハイコントラスト") item = menu->child(i);
+    ASSERT_NE(item, nullptr);
+    const QString money = p.main().Okane.text(), week = p.kivora().We.text();
+    for (bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        press(Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(ui::qt::highContrast(), on);
+        EXPECT_EQ(QApplication::palette().color(QPalette::Window) == QColor(Qt::black), on);
+        EXPECT_TRUE(item->state().checkable);
+        EXPECT_EQ(bool(item->state().checked), on);
+        EXPECT_EQ(settings::Preferences(seams.settingsFile()).highContrastChoice(), on);
+        EXPECT_TRUE(p.kivora().Timer1.running());
+        EXPECT_EQ(p.main().Okane.text(), money);
+        EXPECT_EQ(p.kivora().We.text(), week);
+    }
+}
+
 // Only a click key's repeats are swallowed: held Space types on in a text
 // field, a held arrow walks on, and two quick taps of a click key both press.
 TEST_F(Keys, RepeatsThatActAndTapsThatAreNoRepeat) {
@@ -517,7 +547,8 @@ TEST_F(Keys, UnderAScreenReaderAltFOpensTheMenuHoweverLateTheKeysComeBack) {
 }
 
 // A control with the keyboard's focus shows a frame, and the frame leaves its
-// words as they were.
+// words as they were; in high contrast the frame is at least 2 px thick on
+// every kind of control, buttons and fields too.
 TEST(FocusFrames, LabelsSlidersAndListsShowTheKeyboardsFocus) {
     QWidget window;
     auto* lay = new QVBoxLayout(&window);
@@ -529,34 +560,51 @@ TEST(FocusFrames, LabelsSlidersAndListsShowTheKeyboardsFocus) {
     auto* slider = new ui::qt::ClickSlider(Qt::Horizontal);
     auto* list = new ui::qt::ListBoxWidget;
     list->addItems({QStringLiteral("ホテル"), QStringLiteral("レストラン"), QStringLiteral("会社")});
+    auto* button = new QPushButton(QStringLiteral("保存"));
+    auto* field = new QLineEdit;
     auto* other = new QPushButton(QStringLiteral("OK"));
-    for (QWidget* x : {static_cast<QWidget*>(label), static_cast<QWidget*>(slider), static_cast<QWidget*>(list), static_cast<QWidget*>(other)})
-        lay->addWidget(x);
+    for (QWidget* x : std::initializer_list<QWidget*>{label, slider, list, button, field, other}) lay->addWidget(x);
     window.show();
     window.activateWindow();
     QCoreApplication::processEvents();
     struct Row {
         const char* kind;
         QWidget* control;
-        QRect words;  // where its words are drawn
+        std::function<QRect()> words;  // where its words are drawn, in the mode in use
+        bool highOnly = false;  // the toolkit's own mark, thin in the normal look
     };
     const Row rows[] = {
-        {"label", label, label->rect().adjusted(4, 4, -4, -4)},
-        {"slider", slider, QRect()},
-        {"list", list, list->viewport()->geometry().adjusted(3, 3, -3, -3)},
+        {"label", label, [label] { return label->rect().adjusted(4, 4, -4, -4); }},
+        {"slider", slider, {}},
+        {"list", list, [list] { return list->viewport()->geometry().adjusted(3, 3, -3, -3); }},
+        {"button", button, {}, true},
+        {"field", field, {}, true},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.kind);
-        ui::qt::focusByKey(other);
+    for (bool high : {false, true}) {
+        ui::qt::useHighContrast(*qApp, high);
         QCoreApplication::processEvents();
-        const QImage without = r.control->grab().toImage();
-        ui::qt::focusByKey(r.control);
-        QCoreApplication::processEvents();
-        ASSERT_TRUE(r.control->hasFocus());
-        const QImage with = r.control->grab().toImage();
-        EXPECT_NE(with, without);
-        if (!r.words.isNull()) {
-            EXPECT_EQ(with.copy(r.words), without.copy(r.words));
+        for (const Row& r : rows) {
+            SCOPED_TRACE(std::string(r.kind) + (high ? " (high contrast)" : ""));
+            if (r.highOnly && !high) continue;
+            ui::qt::focusByKey(other);
+            QCoreApplication::processEvents();
+            const QImage without = r.control->grab().toImage();
+            ui::qt::focusByKey(r.control);
+            QCoreApplication::processEvents();
+            ASSERT_TRUE(r.control->hasFocus());
+            const QImage with = r.control->grab().toImage();
+            EXPECT_NE(with, without);
+            if (r.words) {
+                EXPECT_EQ(with.copy(r.words()), without.copy(r.words()));
+            }
+            if (!high) continue;
+            // Across the middle, from the left: the first changed pixels, side by side.
+            const int y = with.height() / 2;
+            int x = 0, thick = 0;
+            while (x < with.width() && with.pixel(x, y) == without.pixel(x, y)) ++x;
+            while (x < with.width() && with.pixel(x, y) != without.pixel(x, y)) ++x, ++thick;
+            EXPECT_GE(thick, 2);
         }
     }
+    ui::qt::useHighContrast(*qApp, false);
 }

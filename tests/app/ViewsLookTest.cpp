@@ -20,6 +20,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <set>
 
 #include "ViewFactory.h"
 #include "building/Choic.h"
@@ -30,6 +33,7 @@
 #include "shell/Program.h"
 #include "shell/Start.h"
 #include "ui/qt/Binder.h"
+#include "ui/qt/Contrast.h"
 #include "support/ViewSupport.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/QtSeams.h"
@@ -293,4 +297,63 @@ TEST_F(LookTest, ChildWindowsOpenInsideTheFrameAt1024By768) {
         EXPECT_LE(head->sectionViewportPosition(last) + head->sectionSize(last), table->viewport()->width());
     }
     ui::qt::useLanguage(*qApp, ui::qt::Language::Japanese);
+}
+
+// Wherever a colour means something, something besides the colour says it
+// too, in the normal look and in high contrast.
+TEST_F(LookTest, NothingIsToldByColourAlone) {
+    newGame();
+    p.dispatch([&] { p.main().command1Click(); });
+    openFloor(2);
+    p.dispatch([&] { p.main().fsuiiClick(); });
+    p.dispatch([&] { p.main().fgaikanClick(); });
+    QWidget* frame = mainWidget();
+    const auto label = [frame](const char* name) { return find<QLabel>(frame, name); };
+    // How many colours a legend plate shows: a pattern shows two.
+    const auto colours = [frame](const char* plate) {
+        const QImage face = find<QWidget>(frame, plate)->grab().toImage();
+        std::set<QRgb> seen;
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x) seen.insert(face.pixel(x, y));
+        return seen.size();
+    };
+    const struct {
+        const char* place;
+        std::function<bool()> said;
+    } rows[] = {
+        {"the chosen block (red, framed) is bold, the others not",
+         [&] { return label("Label1_0")->font().bold() && !label("Label1_1")->font().bold(); }},
+        {"the floor labels (blue, clickable) are underlined", [&] { return label("Label2_1")->font().underline(); }},
+        {"the panel's links (blue) are underlined", [&] { return label("Label9")->font().underline(); }},
+        {"a company's plate has a pattern, the rooftop's (both blue) none",
+         [&] { return colours("Plate_3") > 1 && colours("Plate_0") == 1; }},
+        {"the hotel's and the restaurant's plates (both red) have patterns of their own",
+         [&] { return colours("Plate_1") > 1 && colours("Plate_2") > 1; }},
+        {"the history's lines have strokes of their own", [&] {
+             std::set<int> strokes;
+             for (const char* chart : {"Chart1", "Chart2"})
+                 for (auto* s : find<QChartView>(frame, chart)->chart()->series())
+                     strokes.insert(int(static_cast<QLineSeries*>(s)->pen().style()) * 10 +
+                                    int(find<QChartView>(frame, chart)->chart()->series().indexOf(s)));
+             return strokes.count(int(Qt::SolidLine) * 10) && strokes.count(int(Qt::DashLine) * 10 + 1) &&
+                    strokes.count(int(Qt::DotLine) * 10 + 2);
+         }},
+    };
+    for (bool high : {false, true}) {
+        ui::qt::useHighContrast(*qApp, high);
+        p.refreshViews();
+        for (const auto& r : rows) EXPECT_TRUE(r.said()) << r.place << (high ? " (high contrast)" : "");
+    }
+    ui::qt::useHighContrast(*qApp, false);
+    // A loss in the report is red, and has its minus sign.
+    QTimer::singleShot(0, [] {
+        QWidget* report = QApplication::activeModalWidget();
+        ASSERT_NE(report, nullptr);
+        EXPECT_TRUE(find<QLabel>(report, "An")->text().startsWith(u'-')) << find<QLabel>(report, "An")->text().toStdString();
+        QTest::keyClick(find<QWidget>(report, "Frame1"), Qt::Key_Enter);
+    });
+    p.dispatch([&] {
+        p.main().Okane.setText(QStringLiteral("-3"));
+        p.kivora().Mon.setText(QStringLiteral("5"));
+    });
 }

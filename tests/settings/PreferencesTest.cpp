@@ -28,6 +28,7 @@ TEST(Preferences, KeptBetweenRunsAndBrokenValuesReadAsTheirDefaults) {
         {"[view]\ntextSize=3\nhighContrast=\nlanguage=\n[windows]\nSuii=a, b, c, d\n"},
         {"[view]\ntextSize=1.5\n[windows]\nSuii=1, 2, 3\n"},
         {"[view]\ntextSize=99999999999999999999\n[windows]\nSuii=-900000, 0, 300, 200\n"},
+        {"[view]\nhighContrast=on\n"},
         {"\xff\xfe\x00garbage\x01[[[=\n"},
         {""},
     };
@@ -40,6 +41,7 @@ TEST(Preferences, KeptBetweenRunsAndBrokenValuesReadAsTheirDefaults) {
         Program p(seams);
         EXPECT_EQ(p.prefs.textStep(), 0);
         EXPECT_FALSE(p.prefs.highContrast());
+        EXPECT_EQ(p.prefs.highContrastChoice(), std::nullopt);  // the desktop's then holds
         EXPECT_EQ(p.prefs.language(), QString());
         EXPECT_FALSE(p.prefs.guideDone());
         EXPECT_EQ(p.prefs.place(QStringLiteral("Suii")), std::nullopt);

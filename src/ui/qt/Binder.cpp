@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
+#include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 
 namespace ui::qt {
@@ -40,6 +41,13 @@ FigureLabel::FigureLabel(QWidget* parent) : QLabel(parent) { followText(); }
 
 void FigureLabel::followText() {
     const bool shows = !text().isEmpty() && (!stop_ || stop_());
+    // What can be clicked is underlined, as a link is: its colour alone
+    // would not tell it from the words around it.
+    if (qobject_cast<ClickLabel*>(this) && font().underline() != shows) {
+        QFont f = font();
+        f.setUnderline(shows);
+        setFont(f);
+    }
     if (shows == (focusPolicy() != Qt::NoFocus)) return;
     setFocusPolicy(shows ? Qt::StrongFocus : Qt::NoFocus);
     // The keyboard does not stay on a label that went blank.
@@ -153,13 +161,20 @@ QLabel* Binder::label(QLabel* w, ui::Label& l, const char* name) {
         if (figure) figure->followText();
         if (w->isHidden() == l.visible) w->setVisible(l.visible);
         QPalette pal = w->palette();
-        const QColor c = QColor::fromRgb(l.colour);
+        const QColor c = shownColour(l.colour);
         if (pal.color(QPalette::WindowText) != c) {
             pal.setColor(QPalette::WindowText, c);
             w->setPalette(pal);
         }
         const int frame = l.border ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame;
         if (w->frameStyle() != frame) w->setFrameStyle(frame);
+        // A framed label is the one chosen: its words are bold too, so that
+        // neither the frame's colour nor a focus frame beside it is all that says so.
+        if (qobject_cast<ClickLabel*>(w) && w->font().bold() != l.border) {
+            QFont f = w->font();
+            f.setBold(l.border);
+            w->setFont(f);
+        }
         if (l.fontSize > 0 && w->font().pointSize() != l.fontSize) {
             QFont f = w->font();
             f.setPointSize(l.fontSize);

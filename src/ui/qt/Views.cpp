@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 
 namespace ui::qt {
@@ -141,6 +142,7 @@ void MdiView::refresh() {
     if (!sub_) return;
     const QString title = shown(form_.caption);
     if (sub_->windowTitle() != title) sub_->setWindowTitle(title);
+    dressTitleBar(sub_, body_);
     bind.refresh();
 }
 
