@@ -39,6 +39,7 @@ public:
     ui::Command Fmokuhyou{QStringLiteral("目標"), false};
     ui::Command Help{QStringLiteral("ヘルプ")};
     ui::Command Fhelp{QStringLiteral("ヘルプ")};
+    ui::Command Fhajimete{QStringLiteral("はじめてのかたへ")};
     ui::Command Fver{QStringLiteral("バージョン")};
 
     void load() override;
@@ -59,6 +60,7 @@ public:
     void fgaikanClick();
     void fmokuhyouClick();
     void fhelpClick();
+    void fhajimeteClick();
     void fverClick();
     void command9Click();
     void command8Click();
