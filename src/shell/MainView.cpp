@@ -124,6 +124,7 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     QMenu* help = bar->addMenu(ui::qt::shown(m.Help.caption));
     help->setObjectName(QStringLiteral("Help"));
     bind.action(help->addAction(QString()), m.Fhelp, "Fhelp", [&m] { m.fhelpClick(); });
+    bind.action(help->addAction(QString()), m.Fhajimete, "Fhajimete", [&m] { m.fhajimeteClick(); });
     help->addSeparator()->setObjectName(QStringLiteral("sen"));
     bind.action(help->addAction(QString()), m.Fver, "Fver", [&m] { m.fverClick(); });
 
