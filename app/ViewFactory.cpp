@@ -12,6 +12,7 @@
 #include "building/KivoraView.h"
 #include "finance/BankView.h"
 #include "finance/HoukokuView.h"
+#include "settings/HajimeteView.h"
 #include "settings/Help1View.h"
 #include "settings/SetSView.h"
 #include "shell/MainView.h"
@@ -48,6 +49,7 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
     if (name == "Suii") return std::make_unique<town::SuiiView>(p, area);
     if (name == "Gaikan") return std::make_unique<building::GaikanView>(p, area);
     if (name == "Mokuhyou") return std::make_unique<town::MokuhyouView>(p, area);
+    if (name == "Hajimete") return std::make_unique<settings::HajimeteView>(p, area);
     return nullptr;
 }
 

@@ -769,5 +769,120 @@
         <source>ハイコントラスト</source>
         <translation>High contrast</translation>
     </message>
+    <message>
+        <extracomment>The first-game guide (Help menu): one step at a time, moved on by the player's own actions.</extracomment>
+        <source>はじめてのかたへ</source>
+        <translation>Getting started</translation>
+    </message>
+    <message>
+        <extracomment>The guide: skip to the next step.</extracomment>
+        <source>次へ</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>ステップ %1 / %2</source>
+        <translation>Step %1 / %2</translation>
+    </message>
+    <message>
+        <extracomment>The guide names the buttons and windows by the captions they show.</extracomment>
+        <source>ビルの窓「ルーミエ - 詳細」の左の列で、階のまとまり「%1～%2階」を選んでください。</source>
+        <translation>In the building window “Rumie - Building”, choose the block “Floors %1–%2” in the left column.</translation>
+    </message>
+    <message>
+        <source>右の列に、そのまとまりの階が並びます。</source>
+        <translation>The right column then lists the floors of that block.</translation>
+    </message>
+    <message>
+        <source>キー：F%1 でビルの窓へ移り、↑ ↓ で選んで Enter</source>
+        <translation>Keys: F%1 to the building window, ↑ ↓ to choose, Enter</translation>
+    </message>
+    <message>
+        <source>右の列で「%1階」などの階を選ぶと、その階が「階数ごと」の窓に開きます。</source>
+        <translation>Choose a floor such as “Floor %1” in the right column: it opens in the window “Floor by floor”.</translation>
+    </message>
+    <message>
+        <source>%1階はロビーです。テナントは%2階から上に入れます。</source>
+        <translation>Floor %1 is the lobby. Tenants go on floor %2 and up.</translation>
+    </message>
+    <message>
+        <source>キー：→ で右の列へ移り、↑ ↓ で選んで Enter</source>
+        <translation>Keys: → to the right column, ↑ ↓ to choose, Enter</translation>
+    </message>
+    <message>
+        <source>「階数ごと」の「業者を入れる」を押して、その階に入れるテナントを選びます。</source>
+        <translation>In “Floor by floor”, press “Bring in a tenant” and choose a tenant for that floor.</translation>
+    </message>
+    <message>
+        <extracomment>The guide: what each tenant costs and earns, as the tenant choice lists them.</extracomment>
+        <source>ホテル：%1億円、従業員 %2人、家賃 毎月 %3万円
+レストラン：%4億円、従業員 %5人、家賃 毎月 %6万円
+会社：%7億円、従業員 %8人、家賃 毎月 %9万円
+価格は月末の決算で引かれます。給与は従業員ひとり 毎月 %10万円です。</source>
+        <translation>Hotel: %1 × ¥100M, %2 employees, rent %3 × ¥10k a month
+Restaurant: %4 × ¥100M, %5 employees, rent %6 × ¥10k a month
+Company: %7 × ¥100M, %8 employees, rent %9 × ¥10k a month
+The price is taken at the month end. Wages are %10 × ¥10k a month for each employee.</translation>
+    </message>
+    <message>
+        <source>キー：Tab で「業者を入れる」へ移って Enter、↑ ↓ で種類を選んで OK</source>
+        <translation>Keys: Tab to “Bring in a tenant”, Enter, ↑ ↓ to choose the kind, OK</translation>
+    </message>
+    <message>
+        <source>ツールの列の「拡大」で、ビルに階を足します。</source>
+        <translation>Add floors to the building with “Build up” in the tool row.</translation>
+    </message>
+    <message>
+        <source>一階 %1億円で、月末の決算で引かれます。維持費は一階 毎月 %2万円です。</source>
+        <translation>A floor costs %1 × ¥100M, taken at the month end. Upkeep is %2 × ¥10k a month for each floor.</translation>
+    </message>
+    <message>
+        <source>キー：Ctrl+E、▲ ▼ で階数を決めて OK</source>
+        <translation>Keys: Ctrl+E, ▲ ▼ to set the floors, OK</translation>
+    </message>
+    <message>
+        <source>月末に「報告書」が出ます。読み終えたら、枠をクリックして閉じます。</source>
+        <translation>At the month end the “Monthly report” comes. When you have read it, click its frame to close it.</translation>
+    </message>
+    <message>
+        <extracomment>The guide: the rows of the monthly report, by their captions.</extracomment>
+        <source>会社収入：基本 %1万円と、テナントの家賃
+従業員給与：ひとり %2万円
+ビル維持費：一階 %3万円
+増築費用：その月の拡大とテナントの価格
+合計：会社収入から費用を引いた分が、所持金に足されます</source>
+        <translation>Rent: %1 × ¥10k of base income, and the tenants' rents
+Wages: %2 × ¥10k for each employee
+Upkeep: %3 × ¥10k for each floor
+Construction: the month's building up and tenants
+Total: the rent less the costs, added to your money</translation>
+    </message>
+    <message>
+        <source>キー：Tab で一行ずつ読み、Esc で閉じます</source>
+        <translation>Keys: Tab reads it row by row, Esc closes it</translation>
+    </message>
+    <message>
+        <source>メニュー「表示」の「情報」と「目標」を開きます。</source>
+        <translation>Open “Information” and “Goals” in the menu “View”.</translation>
+    </message>
+    <message>
+        <source>「街&amp;ビル」には町の人口と発展度、ビルの評価が出ます。「目標」には、首都で評価Sの勝ちまで あと何人かが出ます。</source>
+        <translation>“Town &amp; Building” shows the town's population and grade and the building's rank. “Goals” shows how many people are left to the win: building rank S in a Capital.</translation>
+    </message>
+    <message>
+        <source>キー：Alt+V で「表示」を開き、Ctrl+T で「目標」</source>
+        <translation>Keys: Alt+V opens “View”, Ctrl+T opens “Goals”</translation>
+    </message>
+    <message>
+        <source>お金が足りなくなったら、ツールの列の「銀行」で借ります。</source>
+        <translation>When money runs low, borrow with “Bank” in the tool row.</translation>
+    </message>
+    <message>
+        <source>窓口ひとつで %1億円を借り、%2年後の同じ月に %3億円を返します。窓口は %4つです。</source>
+        <translation>Each window lends %1 × ¥100M, and takes back %3 × ¥100M in the same month %2 years later. There are %4 windows.</translation>
+    </message>
+    <message>
+        <source>キー：Ctrl+B</source>
+        <translation>Keys: Ctrl+B</translation>
+    </message>
 </context>
 </TS>

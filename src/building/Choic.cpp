@@ -3,6 +3,7 @@
 #include "building/Choiwin.h"
 #include "building/Kivora.h"
 #include "building/Tenants.h"
+#include "settings/Hajimete.h"
 #include "town/Game.h"
 
 namespace building {
@@ -37,6 +38,7 @@ void Choic::command1Click() {
     g.Zyuugyou.setNumber(g.Zyuugyou.number() + k->employees);
     building::Kivora& kv = prog.kivora();
     kv.コスト = ui::addI32(kv.コスト, k->cost);
+    settings::guideSaw(prog, settings::Hajimete::Act::Tenant);
 }
 
 void Choic::unloadHandler() { p.restartClock(); }

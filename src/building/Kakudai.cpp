@@ -1,13 +1,13 @@
 #include "building/Kakudai.h"
 
 #include "building/Kivora.h"
+#include "settings/Hajimete.h"
 #include "town/Game.h"
 
 namespace building {
 
 namespace {
 constexpr int kMaxFloors = 100;
-constexpr double kPricePerFloor = 0.5;  // 億円
 }  // namespace
 
 void Kakudai::load() { Zou.setNumber(p.state.Kai + 1); }
@@ -36,6 +36,7 @@ void Kakudai::command3Click() {
     // Never past the 100 floors the floor table holds.
     if (Zou.number() <= kMaxFloors) prog.game().Kaisu.setText(Zou.text());
     prog.kakudai.unload();
+    settings::guideSaw(prog, settings::Hajimete::Act::Floors);
 }
 
 void Kakudai::unloadHandler() { p.restartClock(); }

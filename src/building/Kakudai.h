@@ -4,6 +4,9 @@
 
 namespace building {
 
+// What one more floor costs, in 億円, paid at the month end.
+inline constexpr double kPricePerFloor = 0.5;
+
 class Kakudai : public ui::Form {
 public:
     explicit Kakudai(Program& p) : ui::Form(p), p(p) { caption = QStringLiteral("会社の拡大"); }

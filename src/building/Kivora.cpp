@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "building/Choiwin.h"
+#include "settings/Hajimete.h"
 #include "sim/Clock.h"
 
 namespace building {
@@ -65,6 +66,7 @@ void Kivora::label1Click(int i) {
     }
     if (!roof && i == top)
         for (int k = rest; k < 10; ++k) Label2[k].setText({});
+    if (!roof) settings::guideSaw(p, settings::Hajimete::Act::Block);
 }
 
 bool Kivora::holdsFloor(int i) const {
@@ -100,6 +102,8 @@ void Kivora::floorClick(const QString& tag) {
     }
     ++p.choiwin().opened;
     p.choiwin.show();
+    // The lobby takes no tenant: the guide waits for a floor that does.
+    if (tag != kRoof && ui::strictNumber(tag) >= 2) settings::guideSaw(p, settings::Hajimete::Act::Floor);
 }
 
 }  // namespace building

@@ -5,6 +5,7 @@
 #include "building/Kivora.h"
 #include "finance/Bank.h"
 #include "finance/Money.h"
+#include "settings/Hajimete.h"
 #include "settings/Help1.h"
 #include "settings/SetS.h"
 #include "shell/Namer.h"
@@ -37,7 +38,10 @@ bool Main::queryUnload() {
 
 void Main::fstaClick() { p.namer.showModal(); }
 
-void Main::command1Click() { p.game.show(); }
+void Main::command1Click() {
+    p.game.show();
+    settings::guideSaw(p, settings::Hajimete::Act::Info);
+}
 
 void Main::command5Click() {
     building::Kivora& k = p.kivora();
@@ -54,7 +58,10 @@ void Main::fsuiiClick() { p.suii.show(); }
 void Main::fgaikanClick() { p.gaikan.show(); }
 
 // How far the win and the loss are; it only reads the game, so the clock runs on.
-void Main::fmokuhyouClick() { p.mokuhyou.show(); }
+void Main::fmokuhyouClick() {
+    p.mokuhyou.show();
+    settings::guideSaw(p, settings::Hajimete::Act::Goals);
+}
 
 // "環境設定" and "設定": the speed dialog, with the clock held while it is open.
 void Main::fsetClick() {
@@ -74,6 +81,9 @@ void Main::fhelpClick() {
     prog.help1.showModal();
 }
 
+// The guide from its first step, done before or not; the weeks go on.
+void Main::fhajimeteClick() { settings::startGuide(p); }
+
 void Main::fverClick() {
     p.stopClock();
     p.start.showModal();
@@ -90,6 +100,7 @@ void Main::command9Click() {
 }
 
 void Main::command8Click() {
+    settings::guideSaw(p, settings::Hajimete::Act::Bank);
     p.stopClock();
     p.bank.showModal();
 }

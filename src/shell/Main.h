@@ -40,6 +40,7 @@ public:
     ui::Command Fcontrast{QStringLiteral("ハイコントラスト")};  // the view switches it
     ui::Command Help{QStringLiteral("ヘルプ")};
     ui::Command Fhelp{QStringLiteral("ヘルプ")};
+    ui::Command Fhajimete{QStringLiteral("はじめてのかたへ")};
     ui::Command Fver{QStringLiteral("バージョン")};
 
     void load() override;
@@ -60,6 +61,7 @@ public:
     void fgaikanClick();
     void fmokuhyouClick();
     void fhelpClick();
+    void fhajimeteClick();
     void fverClick();
     void command9Click();
     void command8Click();

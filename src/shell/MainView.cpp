@@ -139,6 +139,7 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     for (QMenu* menu : {file, open, help})
         QObject::connect(menu, &QMenu::aboutToHide, w_, [w = w_] { ui::qt::menuClosesQuietly(w); });
     bind.action(help->addAction(QString()), m.Fhelp, "Fhelp", [&m] { m.fhelpClick(); });
+    bind.action(help->addAction(QString()), m.Fhajimete, "Fhajimete", [&m] { m.fhajimeteClick(); });
     help->addSeparator()->setObjectName(QStringLiteral("sen"));
     bind.action(help->addAction(QString()), m.Fver, "Fver", [&m] { m.fverClick(); });
 

@@ -1,6 +1,7 @@
 #include "shell/Namer.h"
 
 #include "building/Kivora.h"
+#include "settings/Hajimete.h"
 #include "shell/Main.h"
 #include "state/Cp932.h"
 #include "town/Game.h"
@@ -87,6 +88,8 @@ void openingPosition(Program& p) {
                            &m2.Command8, &m2.Command9, &m2.Fsa})
         c->enabled = true;
     p.kivora.show();
+    // The first game ever started teaches itself.
+    if (!p.prefs.guideDone()) settings::startGuide(p);
 }
 
 }  // namespace shell

@@ -7,6 +7,7 @@
 #include "building/Kivora.h"
 #include "finance/Bank.h"
 #include "finance/Houkoku.h"
+#include "settings/Hajimete.h"
 #include "settings/Help1.h"
 #include "settings/SetS.h"
 #include "shell/Main.h"
@@ -44,7 +45,8 @@ Program::Program(ui::Seams& seams)
       kaisyamei(*this, maker<town::Kaisyamei>(this), &main),
       suii(*this, maker<town::Suii>(this), &main),
       gaikan(*this, maker<building::Gaikan>(this), &main),
-      mokuhyou(*this, maker<town::Mokuhyou>(this), &main) {
+      mokuhyou(*this, maker<town::Mokuhyou>(this), &main),
+      hajimete(*this, maker<settings::Hajimete>(this), &main) {
     allWindowsGone = [this] { return !main.exists() && !start.exists(); };
 }
 

@@ -11,7 +11,7 @@
 namespace shell { class Main; class Start; class Namer; }
 namespace building { class Kivora; class Choiwin; class Choic; class Kakudai; class Gaikan; }
 namespace town { class Game; class Shisetu; class Kaisyamei; class Suii; class Mokuhyou; }
-namespace settings { class SetS; class Help1; }
+namespace settings { class SetS; class Help1; class Hajimete; }
 namespace finance { class Houkoku; class Bank; }
 
 class Program : public ui::Runtime {
@@ -40,6 +40,7 @@ public:
     ui::Holder<town::Suii> suii;            // not modal: the weeks go on
     ui::Holder<building::Gaikan> gaikan;    // not modal: the weeks go on
     ui::Holder<town::Mokuhyou> mokuhyou;    // not modal: the weeks go on
+    ui::Holder<settings::Hajimete> hajimete;  // not modal: the weeks go on
 
     // Start-up: the title screen alone.
     void startUp();

@@ -4,6 +4,7 @@
 #include "building/Tenants.h"
 #include "finance/Houkoku.h"
 #include "shell/Main.h"
+#include "settings/Hajimete.h"
 #include "shell/Program.h"
 #include "sim/Accounts.h"
 #include "sim/Clock.h"
@@ -115,6 +116,7 @@ void monChange(Program& p) {
         const int64_t result = accounts(p);
         p.stopClock();
         p.houkoku.showModal();  // dismissing it restarts the clock
+        settings::guideSaw(p, settings::Hajimete::Act::Report);
         booking(p, result);
         // A load books nothing: its loans fall due at the next month end.
         repayLoans(p);

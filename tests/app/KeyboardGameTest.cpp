@@ -39,7 +39,9 @@ TEST(KeyboardGame, AWholeGameFromTheTitleToSavingAndBack) {
     EXPECT_EQ(frame()->windowTitle(), QStringLiteral("Yamada社長 - 行動中"));
     EXPECT_EQ(QApplication::activeWindow(), frame());
 
-    // F6 to the tool row; pause and resume.
+    // F6 to the first game's guide, again to the tool row; pause and resume.
+    press(Qt::Key_F6);
+    EXPECT_EQ(focusName(), "Tugi");
     press(Qt::Key_F6);
     EXPECT_EQ(focusName(), "Command3");
     press(Qt::Key_P, Qt::ControlModifier);

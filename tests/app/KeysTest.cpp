@@ -132,16 +132,17 @@ TEST_F(Keys, PaneKeysMoveBetweenTheToolRowAndTheChildWindows) {
         Qt::KeyboardModifiers mods;
         const char* to;
     };
-    // The panes in order: the tool row, the building window, the panel, the browser.
+    // The panes in order: the tool row, the building window, the guide, the panel, the browser.
     const Row rows[] = {
         {"Command3", Qt::Key_F6, Qt::NoModifier, "Kivora"},
-        {"Kivora", Qt::Key_F6, Qt::NoModifier, "Game"},
+        {"Kivora", Qt::Key_F6, Qt::NoModifier, "Hajimete"},
+        {"Tugi", Qt::Key_F6, Qt::NoModifier, "Game"},
         {"Choiwin", Qt::Key_F6, Qt::NoModifier, "Command3"},
         {"Command3", Qt::Key_F6, Qt::ShiftModifier, "Choiwin"},
         {"Kivora", Qt::Key_F6, Qt::ShiftModifier, "Command3"},
-        {"Kivora", Qt::Key_Tab, Qt::ControlModifier, "Game"},
+        {"Kivora", Qt::Key_Tab, Qt::ControlModifier, "Hajimete"},
         {"Choiwin", Qt::Key_Tab, Qt::ControlModifier, "Kivora"},
-        {"Command3", Qt::Key_Tab, Qt::ControlModifier, "Game"},  // the window after the active one
+        {"Command3", Qt::Key_Tab, Qt::ControlModifier, "Hajimete"},  // the window after the active one
         {"Kivora", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "Choiwin"},
         {"Command3", Qt::Key_Right, Qt::NoModifier, "Command6"},
         {"Command3", Qt::Key_Left, Qt::NoModifier, "Command8"},
@@ -166,9 +167,9 @@ TEST_F(Keys, PaneKeysMoveBetweenTheToolRowAndTheChildWindows) {
     EXPECT_EQ(focusName(), "Label1_1");
     // A child window closed by its close box is no stop any more.
     find<QMdiSubWindow>(frame(), "Game")->close();
-    play({"Kivora", Qt::Key_F6, Qt::NoModifier, "Choiwin"});
-    play({"Kivora", Qt::Key_Tab, Qt::ControlModifier, "Choiwin"});
-    play({"Choiwin", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "Kivora"});
+    play({"Tugi", Qt::Key_F6, Qt::NoModifier, "Choiwin"});
+    play({"Tugi", Qt::Key_Tab, Qt::ControlModifier, "Choiwin"});
+    play({"Choiwin", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "Hajimete"});
     p.dispatch([&] { p.main().command1Click(); });
 
     // The menus open with their first entry chosen; Escape closes them.
@@ -280,9 +281,10 @@ TEST_F(Keys, EachDialogOpensOnASafeControlAndEscapeGivesTheFocusBack) {
     EXPECT_EQ(p.state.Kai, 3);
     EXPECT_EQ(p.state.Ckai(2), QStringLiteral("0"));
 
-    // The version screen, from the ヘルプ menu.
+    // The version screen, from the ヘルプ menu, past はじめてのかたへ.
     focusOn("Label1_0");
     press(Qt::Key_H, Qt::AltModifier);
+    press(Qt::Key_Down);
     press(Qt::Key_Down);
     pressInto("Start", Qt::Key_Return, [](QWidget*) {
         EXPECT_EQ(focusName(), "Command1");

@@ -18,6 +18,7 @@
 #include "building/Kivora.h"
 #include "finance/Bank.h"
 #include "finance/Houkoku.h"
+#include "settings/Hajimete.h"
 #include "settings/Help1.h"
 #include "settings/SetS.h"
 #include "shell/Main.h"
@@ -224,6 +225,8 @@ public:
             p.kivora().closeBox();
             ctrlM();
         });
+        act("次へ", [&] { p.hajimete().tugiClick(); });
+        act("閉じる", [&] { p.hajimete().toziruClick(); });
     }
     // Ctrl+M as the window system brings it to the frame.
     void ctrlM() {
@@ -346,9 +349,28 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
         const char* moment;
         QString ja, en;
     } rows[] = {
-        {"a new game", u"所持金 100,000,000円"_s, u"Money 100,000,000 yen"_s},
-        {"building", u"1階から3階"_s, u"Floors 1 to 3"_s},
-        {"階数ごと opens on floor 2", u"2階です、空き室"_s, u"Floor 2, vacant"_s},
+        // The first game's guide says each new step with the news of the act that brought it.
+        {"a new game",
+         u"所持金 100,000,000円、ステップ 1 / 7 ビルの窓「ルーミエ - 詳細」の左の列で、階のまとまり「1～10階」を選んでください。"
+         u" 右の列に、そのまとまりの階が並びます。 キー：F6 でビルの窓へ移り、↑ ↓ で選んで Enter"_s,
+         u"Money 100,000,000 yen, step 1 / 7 In the building window “Rumie - Building”, choose the block “Floors 1–10” in"
+         u" the left column. The right column then lists the floors of that block. Keys: F6 to the building window, ↑ ↓ to"
+         u" choose, Enter"_s},
+        {"building",
+         u"1階から3階、ステップ 2 / 7 右の列で「2階」などの階を選ぶと、その階が「階数ごと」の窓に開きます。"
+         u" 1階はロビーです。テナントは2階から上に入れます。 キー：→ で右の列へ移り、↑ ↓ で選んで Enter"_s,
+         u"Floors 1 to 3, step 2 / 7 Choose a floor such as “Floor 2” in the right column: it opens in the window “Floor by"
+         u" floor”. Floor 1 is the lobby. Tenants go on floor 2 and up. Keys: → to the right column, ↑ ↓ to choose, Enter"_s},
+        {"階数ごと opens on floor 2",
+         u"2階です、空き室、ステップ 3 / 7 「階数ごと」の「業者を入れる」を押して、その階に入れるテナントを選びます。"
+         u" ホテル：2億円、従業員 30人、家賃 毎月 3000万円 レストラン：0.5億円、従業員 30人、家賃 毎月 1000万円"
+         u" 会社：1.5億円、従業員 10人、家賃 毎月 2000万円 価格は月末の決算で引かれます。給与は従業員ひとり 毎月 30万円です。"
+         u" キー：Tab で「業者を入れる」へ移って Enter、↑ ↓ で種類を選んで OK"_s,
+         u"Floor 2, vacant, step 3 / 7 In “Floor by floor”, press “Bring in a tenant” and choose a tenant for that floor."
+         u" Hotel: 2 × ¥100M, 30 employees, rent 3000 × ¥10k a month Restaurant: 0.5 × ¥100M, 30 employees, rent 1000 ×"
+         u" ¥10k a month Company: 1.5 × ¥100M, 10 employees, rent 2000 × ¥10k a month The price is taken at the month end."
+         u" Wages are 30 × ¥10k a month for each employee. Keys: Tab to “Bring in a tenant”, Enter, ↑ ↓ to choose the kind,"
+         u" OK"_s},
         {"階数ごと opened again on floor 2", u"2階です、空き室"_s, u"Floor 2, vacant"_s},
         {"↑", u"3階です、空き室"_s, u"Floor 3, vacant"_s},
         {"Ctrl+P", u"Yamada社長 - 停止中"_s, u"President Yamada - paused"_s},
@@ -364,6 +386,12 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
          u"Money 448,000,000 yen, year 2 month 3 week 1"_s},
         {"推移 takes the keyboard", u"Suii/Table"_s, u"Suii/Table"_s},
         {"F1, ↓", u"～ビル経営させて町を発展させよう！"_s, u"~ Run a building and make the town grow! ~"_s},
+        {"次へ",
+         u"ステップ 4 / 7 ツールの列の「拡大」で、ビルに階を足します。 一階 0.5億円で、月末の決算で引かれます。"
+         u"維持費は一階 毎月 100万円です。 キー：Ctrl+E、▲ ▼ で階数を決めて OK"_s,
+         u"Step 4 / 7 Add floors to the building with “Build up” in the tool row. A floor costs 0.5 × ¥100M, taken at the"
+         u" month end. Upkeep is 100 × ¥10k a month for each floor. Keys: Ctrl+E, ▲ ▼ to set the floors, OK"_s},
+        {"閉じる", u""_s, u""_s},
     };
     for (Language l : {Language::Japanese, Language::English}) {
         const bool ja = l == Language::Japanese;

@@ -62,8 +62,9 @@ class FolderSeams : public ui::qt::QtSeams {
 public:
     QTemporaryDir dir;
     QString programFolder() override { return dir.path(); }
-    // The player's settings in the test's folder, never the tester's own.
-    QString settingsFile() override { return dir.filePath(QStringLiteral("rumie.conf")); }
+    // The player's settings of this test alone, never the tester's own.
+    QTemporaryDir config;
+    QString settingsFile() override { return config.filePath(QStringLiteral("rumie.conf")); }
     // The floor pictures the build drew, beside this program.
     void copyPictures() {
         for (const char* f : {"oku", "robey", "mu", "hotel", "restaurant", "office"})
