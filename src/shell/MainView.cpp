@@ -294,6 +294,7 @@ void MainView::nextPane(int step, bool childrenOnly) {
 }
 
 MainView::~MainView() {
+    ui::qt::forgetNews(w_);
     w_->hide();
     w_->deleteLater();
 }

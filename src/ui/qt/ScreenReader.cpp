@@ -331,6 +331,14 @@ QString spokenList(const QStringList& words) {
     return said.join(shown(QStringLiteral("、")));
 }
 
+void forgetNews(const QWidget* window) {
+    std::erase_if(pending, [window](const auto& entry) {
+        for (const QObject* o = entry.first; o; o = o->parent())
+            if (o == window) return true;
+        return false;
+    });
+}
+
 void announce(const QObject* about, std::function<QString()> news) {
     if (!about || !news) return;
     if (pending.empty()) QMetaObject::invokeMethod(qApp, sayPending, Qt::QueuedConnection);

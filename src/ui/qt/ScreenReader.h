@@ -48,6 +48,9 @@ QString spokenList(const QStringList& words);
 // has drawn what it changed, and not at all once `about` is gone): news of
 // one event is joined into one notification.
 void announce(const QObject* about, std::function<QString()> news);
+// The view of `window` is going (its widgets only later): its news, which
+// reads a form that is gone with it, is not said.
+void forgetNews(const QWidget* window);
 
 // The keyboard goes back to `window` after a window the game
 // opened by itself (the month's report) closes: a screen reader is not told

@@ -29,6 +29,7 @@ DialogView::DialogView(ui::Runtime& rt, ui::Form& form, QWidget* parent)
 }
 
 DialogView::~DialogView() {
+    forgetNews(w_);
     w_->hide();
     w_->deleteLater();
 }
@@ -107,6 +108,7 @@ MdiView::MdiView(ui::Runtime& rt, ui::Form& form, QMdiArea* area)
 MdiView::~MdiView() {
     QObject::disconnect(focus_);
     if (sub_) {
+        forgetNews(sub_);
         sub_->hide();
         sub_->deleteLater();
     }
