@@ -9,13 +9,14 @@
 #include "building/Choiwin.h"
 #include "building/Signs.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace building {
 
 void drawNothing(QPainter& painter, const QRect& area) {
     painter.fillRect(area, QColor(0xC0, 0xC0, 0xC0));
     QFont f = painter.font();
-    f.setPointSize(28);
+    f.setPointSize(ui::qt::pt(28));
     painter.setFont(f);
     painter.setPen(Qt::blue);
     painter.drawText(area, Qt::AlignCenter, ui::qt::shown(QStringLiteral("なし")));
@@ -24,7 +25,7 @@ void drawNothing(QPainter& painter, const QRect& area) {
 void drawChooseHint(QPainter& painter, const QRect& area) {
     painter.fillRect(area, Qt::red);
     QFont f = painter.font();
-    f.setPointSize(13);
+    f.setPointSize(ui::qt::pt(13));
     f.setBold(true);
     painter.setFont(f);
     painter.setPen(QColor(0, 0xC0, 0));
@@ -45,7 +46,7 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     auto* lay = new QVBoxLayout(body_);
     auto* line = new QHBoxLayout;
     QFont big = body_->font();
-    big.setPointSize(16);
+    big.setPointSize(ui::qt::pt(16));
     auto floor = std::pair{&c.Dansu, "Dansu"}, unit = std::pair{&c.Tr, "Tr"};
     if (ui::qt::unitsBeforeNumbers()) std::swap(floor, unit);  // "Floor 12"
     std::vector<QLabel*> words;
@@ -64,7 +65,7 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     else bind.figure(number, {}, {words[1], words[2]});
     auto* picture = bind.picture(new ui::qt::PictureBox(drawNothing), c.Naisou, "Naisou", floorPictureWords,
                                  ui::qt::shown(QStringLiteral("なし")));
-    picture->setFixedSize(244, 232);  // the same on every floor and on the rooftop
+    picture->setFixedSize(ui::qt::px(QSize(244, 232)));  // the same on every floor and on the rooftop
     lay->addWidget(picture, 0, Qt::AlignHCenter);
     auto* buttons = new QGridLayout;
     // Buttons hidden on the lobby and the rooftop keep their place, so
@@ -96,8 +97,8 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
                   return ui::qt::spokenList({ui::qt::spokenName(number), ui::qt::spokenName(picture)});
               },
               true);
-    sub_->setFixedSize(300, 400);
-    sub_->move(780, 0);
+    sub_->setFixedSize(ui::qt::px(QSize(300, 400)));
+    sub_->move(ui::qt::px(780), 0);
 }
 
 }  // namespace building

@@ -61,7 +61,9 @@ inline QWidget* openRealFrame(Program& program) {
 class FolderSeams : public ui::qt::QtSeams {
 public:
     QTemporaryDir dir;
+    QTemporaryDir config;  // the player's configuration folder, never the tester's own
     QString programFolder() override { return dir.path(); }
+    QString settingsFile() override { return config.filePath(QStringLiteral("rumie.conf")); }
     // The floor pictures the build drew, beside this program.
     void copyPictures() {
         for (const char* f : {"oku", "robey", "mu", "hotel", "restaurant", "office"})
