@@ -51,44 +51,50 @@ TEST(LanguageChoice, TheDesktopsFirstLanguageUnlessTheCommandLineNamesOne) {
         std::map<QByteArray, QByteArray> env;
         QString asked;  // --lang, null when not given
         std::optional<Language> expected;
+        QString kept;  // chosen in an earlier game
     };
     const Language en = Language::English, ja = Language::Japanese;
     const Row rows[] = {
-        {{{"LANG", "en_US.UTF-8"}}, {}, en},
-        {{{"LANG", "en_GB.UTF-8"}}, {}, en},
-        {{{"LANG", "en"}}, {}, en},
-        {{{"LANG", "en.UTF-8"}}, {}, en},
-        {{{"LANG", "en@euro"}}, {}, en},
-        {{{"LANG", "eng"}}, {}, ja},  // no such locale: not English
-        {{{"LANG", "ja_JP.UTF-8"}}, {}, ja},
-        {{{"LANG", "C"}}, {}, ja},
-        {{{"LANG", "C.UTF-8"}}, {}, ja},
-        {{{"LANG", "POSIX"}}, {}, ja},
-        {{{"LANG", "de_DE.UTF-8"}}, {}, ja},
-        {{{"LANG", "eo"}}, {}, ja},  // "e…" but not English
-        {{}, {}, ja},                // nothing set
+        {{{"LANG", "en_US.UTF-8"}}, {}, en, {}},
+        {{{"LANG", "en_GB.UTF-8"}}, {}, en, {}},
+        {{{"LANG", "en"}}, {}, en, {}},
+        {{{"LANG", "en.UTF-8"}}, {}, en, {}},
+        {{{"LANG", "en@euro"}}, {}, en, {}},
+        {{{"LANG", "eng"}}, {}, ja, {}},  // no such locale: not English
+        {{{"LANG", "ja_JP.UTF-8"}}, {}, ja, {}},
+        {{{"LANG", "C"}}, {}, ja, {}},
+        {{{"LANG", "C.UTF-8"}}, {}, ja, {}},
+        {{{"LANG", "POSIX"}}, {}, ja, {}},
+        {{{"LANG", "de_DE.UTF-8"}}, {}, ja, {}},
+        {{{"LANG", "eo"}}, {}, ja, {}},  // "e…" but not English
+        {{}, {}, ja, {}},            // nothing set
         // The first one set leads: LANGUAGE, LC_ALL, LC_MESSAGES, LANG.
-        {{{"LANGUAGE", "en_GB:ja"}, {"LANG", "ja_JP.UTF-8"}}, {}, en},
-        {{{"LANGUAGE", "ja:en"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
-        {{{"LANGUAGE", ""}, {"LC_ALL", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en},
-        {{{"LC_ALL", "C"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
-        {{{"LC_MESSAGES", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en},
-        {{{"LC_MESSAGES", "ja_JP.UTF-8"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
-        {{{"LANGUAGE", "en"}, {"LC_ALL", "ja_JP.UTF-8"}}, {}, en},
-        {{{"LANGUAGE", "ja"}, {"LC_ALL", "en_US.UTF-8"}}, {}, ja},
+        {{{"LANGUAGE", "en_GB:ja"}, {"LANG", "ja_JP.UTF-8"}}, {}, en, {}},
+        {{{"LANGUAGE", "ja:en"}, {"LANG", "en_US.UTF-8"}}, {}, ja, {}},
+        {{{"LANGUAGE", ""}, {"LC_ALL", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en, {}},
+        {{{"LC_ALL", "C"}, {"LANG", "en_US.UTF-8"}}, {}, ja, {}},
+        {{{"LC_MESSAGES", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en, {}},
+        {{{"LC_MESSAGES", "ja_JP.UTF-8"}, {"LANG", "en_US.UTF-8"}}, {}, ja, {}},
+        {{{"LANGUAGE", "en"}, {"LC_ALL", "ja_JP.UTF-8"}}, {}, en, {}},
+        {{{"LANGUAGE", "ja"}, {"LC_ALL", "en_US.UTF-8"}}, {}, ja, {}},
         // As gettext: under C or POSIX (none set is C), LANGUAGE is ignored.
-        {{{"LANGUAGE", "en"}, {"LC_ALL", "C"}}, {}, ja},
-        {{{"LANGUAGE", "en"}, {"LANG", "C"}}, {}, ja},
-        {{{"LANGUAGE", "en"}, {"LC_MESSAGES", "POSIX"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
-        {{{"LANGUAGE", "en"}}, {}, ja},
-        {{{"LANGUAGE", "en"}, {"LANG", "C.UTF-8"}}, {}, en},  // not C
+        {{{"LANGUAGE", "en"}, {"LC_ALL", "C"}}, {}, ja, {}},
+        {{{"LANGUAGE", "en"}, {"LANG", "C"}}, {}, ja, {}},
+        {{{"LANGUAGE", "en"}, {"LC_MESSAGES", "POSIX"}, {"LANG", "en_US.UTF-8"}}, {}, ja, {}},
+        {{{"LANGUAGE", "en"}}, {}, ja, {}},
+        {{{"LANGUAGE", "en"}, {"LANG", "C.UTF-8"}}, {}, en, {}},  // not C
         // --lang overrides, and takes only its two words.
-        {{{"LANG", "ja_JP.UTF-8"}}, QStringLiteral("en"), en},
-        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("ja"), ja},
-        {{{"LANG", "C"}}, QStringLiteral("en"), en},
-        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("de"), std::nullopt},
-        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral(""), std::nullopt},
-        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("EN"), std::nullopt},
+        {{{"LANG", "ja_JP.UTF-8"}}, QStringLiteral("en"), en, {}},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("ja"), ja, {}},
+        {{{"LANG", "C"}}, QStringLiteral("en"), en, {}},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("de"), std::nullopt, {}},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral(""), std::nullopt, {}},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("EN"), std::nullopt, {}},
+        // The language kept from an earlier game comes before the desktop's, not before --lang.
+        {{{"LANG", "en_US.UTF-8"}}, {}, ja, QStringLiteral("ja")},
+        {{{"LANG", "ja_JP.UTF-8"}}, {}, en, QStringLiteral("en")},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("ja"), ja, QStringLiteral("en")},
+        {{{"LANG", "C"}}, QStringLiteral("de"), std::nullopt, QStringLiteral("en")},
     };
     for (const Row& row : rows) {
         const auto env = [&row](const char* name) {
@@ -97,7 +103,7 @@ TEST(LanguageChoice, TheDesktopsFirstLanguageUnlessTheCommandLineNamesOne) {
         };
         std::string set;
         for (const auto& [name, value] : row.env) set += name.toStdString() + '=' + value.toStdString() + ' ';
-        EXPECT_EQ(ui::qt::chooseLanguage(row.asked, env), row.expected) << set << "--lang " << row.asked.toStdString();
+        EXPECT_EQ(ui::qt::chooseLanguage(row.asked, row.kept, env), row.expected) << set << "--lang " << row.asked.toStdString();
     }
 }
 
