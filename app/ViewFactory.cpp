@@ -24,6 +24,7 @@
 #include "town/ShisetuView.h"
 #include "town/SuiiView.h"
 #include "ui/qt/QtSeams.h"
+#include "ui/qt/TextSize.h"
 
 namespace app {
 
@@ -55,6 +56,8 @@ std::unique_ptr<ui::View> makeView(Program& p, ui::Form& form) {
 
 void wire(ui::qt::QtSeams& seams, Program& p) {
     seams.attach(&p, [&p](ui::Form& form) { return makeView(p, form); });
+    // The player's text size, before the first window.
+    ui::qt::setTextStep(p.prefs.textStep());
 }
 
 void dressApplication(QApplication& app, ui::qt::Language language) {

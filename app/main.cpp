@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "ViewFactory.h"
+#include "settings/Preferences.h"
 #include "shell/Program.h"
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
@@ -44,11 +45,15 @@ int main(int argc, char** argv) {
         QCoreApplication core(argc, argv);
         args.process(core);  // prints the answer or the fault and ends the program
     }
-    // The desktop's language unless --lang names one.
+    // --lang, else the language the player chose last, else the desktop's;
+    // what --lang names is kept for the next start.
     const auto chooseLanguage = [&] {
+        settings::Preferences prefs(ui::qt::QtSeams::settingsPath());
         const QString asked = args.isSet(lang) ? args.value(lang) : QString();
-        const auto language = ui::qt::chooseLanguage(asked, [](const char* name) { return qgetenv(name); });
+        const auto language =
+            ui::qt::chooseLanguage(asked, prefs.language(), [](const char* name) { return qgetenv(name); });
         if (!language) std::fprintf(stderr, "rumie: --lang takes en or ja, not \"%s\"\n", qPrintable(asked));
+        else if (!asked.isNull()) prefs.setLanguage(asked);
         return language;
     };
     std::optional<ui::qt::Language> language;

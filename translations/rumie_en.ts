@@ -884,5 +884,34 @@ Total: the rent less the costs, added to your money</translation>
         <source>キー：Ctrl+B</source>
         <translation>Keys: Ctrl+B</translation>
     </message>
+    <message>
+        <extracomment>The View menu's submenu of the three text sizes.</extracomment>
+        <source>文字の大きさ</source>
+        <translation>Text size</translation>
+    </message>
+    <message>
+        <extracomment>Text size: the desktop's own size.</extracomment>
+        <source>標準</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <extracomment>Text size: about one and a half times the standard.</extracomment>
+        <source>大</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <extracomment>Text size: about twice the standard.</extracomment>
+        <source>特大</source>
+        <translation>Extra large</translation>
+    </message>
+    <message>
+        <extracomment>The View menu's submenu of the two languages, each named in its own words.</extracomment>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>言語は次に始めたときから変わります</source>
+        <translation>The language changes the next time you start the game.</translation>
+    </message>
 </context>
 </TS>

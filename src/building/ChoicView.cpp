@@ -2,11 +2,13 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QScrollBar>
 
 #include "building/Choic.h"
 #include "building/ChoiwinView.h"
 #include "building/Tenants.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace building {
 
@@ -21,6 +23,15 @@ ChoicView::ChoicView(Program& p, QWidget* owner) : DialogView(p, p.choic(), owne
     // price beside the list will show it once chosen: "ホテル 2億円かかリます".
     list->setAccessibleName(ui::qt::shown(c.caption));
     bind.sync([list, &c] {
+        // As wide as its longest kind, in the list's own large type.
+        int need = 0;
+        for (int i = 0; i < list->count(); ++i)
+            need = std::max(need, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+        need += 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width() + 8;
+        if (list->minimumWidth() != need) {
+            list->setMinimumWidth(need);
+            list->setMaximumWidth(std::max(need, ui::qt::px(180)));
+        }
         for (int i = 0; i < list->count() && i < c.Na.items.size(); ++i) {
             const TenantKind* kind = tenantByName(c.Na.items[i]);
             const QString heard = kind ? ui::qt::figureWords({list->item(i)->text()}, QString::fromUtf16(kind->price),
@@ -31,15 +42,15 @@ ChoicView::ChoicView(Program& p, QWidget* owner) : DialogView(p, p.choic(), owne
         }
     });
     QFont f = list->font();
-    f.setPointSize(14);
+    f.setPointSize(ui::qt::pt(14));
     list->setFont(f);
-    list->setMaximumWidth(180);
+    list->setMaximumWidth(ui::qt::px(180));
     focusFirst(list);  // Up and Down choose, Enter presses OK
     grid->addWidget(list, 0, 1);
     auto* price = new QHBoxLayout;
     QLabel* amount = bind.label(new QLabel, c.価格, "価格");
     QFont pf = amount->font();
-    pf.setPointSize(14);
+    pf.setPointSize(ui::qt::pt(14));
     pf.setBold(true);
     amount->setFont(pf);
     price->addWidget(amount);

@@ -11,6 +11,7 @@
 #include "building/Signs.h"
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace building {
 
@@ -28,7 +29,7 @@ bool plainWords(QPainter& painter, const QRect& area, const QString& text, int f
 
 void drawNothing(QPainter& painter, const QRect& area) {
     QFont f = painter.font();
-    f.setPointSize(28);
+    f.setPointSize(ui::qt::pt(28));
     painter.setFont(f);
     const QString text = ui::qt::shown(QStringLiteral("なし"));
     if (plainWords(painter, area, text, Qt::AlignCenter)) return;
@@ -39,7 +40,7 @@ void drawNothing(QPainter& painter, const QRect& area) {
 
 void drawChooseHint(QPainter& painter, const QRect& area) {
     QFont f = painter.font();
-    f.setPointSize(13);
+    f.setPointSize(ui::qt::pt(13));
     f.setBold(true);
     painter.setFont(f);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
@@ -68,7 +69,7 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     auto* lay = new QVBoxLayout(body_);
     auto* line = new QHBoxLayout;
     QFont big = body_->font();
-    big.setPointSize(16);
+    big.setPointSize(ui::qt::pt(16));
     auto floor = std::pair{&c.Dansu, "Dansu"}, unit = std::pair{&c.Tr, "Tr"};
     if (ui::qt::unitsBeforeNumbers()) std::swap(floor, unit);  // "Floor 12"
     std::vector<QLabel*> words;
@@ -87,7 +88,7 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
     else bind.figure(number, {}, {words[1], words[2]});
     auto* picture = bind.picture(new ui::qt::PictureBox(drawNothing), c.Naisou, "Naisou", floorPictureWords,
                                  ui::qt::shown(QStringLiteral("なし")));
-    picture->setFixedSize(244, 232);  // the same on every floor and on the rooftop
+    picture->setFixedSize(ui::qt::px(QSize(244, 232)));  // the same on every floor and on the rooftop
     lay->addWidget(picture, 0, Qt::AlignHCenter);
     auto* buttons = new QGridLayout;
     // Buttons hidden on the lobby and the rooftop keep their place, so
@@ -119,8 +120,8 @@ ChoiwinView::ChoiwinView(Program& p, QMdiArea* area) : MdiView(p, p.choiwin(), a
                   return ui::qt::spokenList({ui::qt::spokenName(number), ui::qt::spokenName(picture)});
               },
               true);
-    sub_->setFixedSize(300, 400);
-    sub_->move(780, 0);
+    sub_->setFixedSize(ui::qt::px(QSize(300, 400)));
+    sub_->move(ui::qt::px(780), 0);
 }
 
 }  // namespace building

@@ -16,6 +16,7 @@
 
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace building {
 
@@ -249,7 +250,7 @@ void Storeys::paintEvent(QPaintEvent*) {
 
     QFont word = font();
     word.setBold(true);
-    word.setPixelSize(std::clamp(s.storey * 11 / 20, 9, 20));
+    word.setPixelSize(std::clamp(s.storey * 11 / 20, ui::qt::px(9), ui::qt::px(20)));
     const QFontMetrics wm(word);
     const bool words = s.storey >= wm.height();
     for (int i = 0; i < count(); ++i) {
@@ -366,7 +367,7 @@ GaikanView::GaikanView(Program& p, QMdiArea* area) : MdiView(p, p.gaikan(), area
     auto* side = new QVBoxLayout;
     side->setContentsMargins(0, 8, 0, 8);
     QFont big = body_->font();
-    big.setPointSize(14);
+    big.setPointSize(ui::qt::pt(14));
     big.setBold(true);
     // The height, the rank and the legend are figures like any other: the
     // keyboard stops on each and a screen reader reads it.
@@ -396,7 +397,7 @@ GaikanView::GaikanView(Program& p, QMdiArea* area) : MdiView(p, p.gaikan(), area
     for (const Sign* s : signs) {
         auto* swatch = new QLabel;
         swatch->setObjectName(QStringLiteral("Plate_%1").arg(row));
-        swatch->setFixedSize(28, 16);
+        swatch->setFixedSize(ui::qt::px(QSize(28, 16)));
         swatch->setAutoFillBackground(true);
         // Painted again when the contrast changes: a plate may darken.
         bind.sync([swatch, s, drawn = std::make_shared<int>(-1)] {
@@ -435,7 +436,7 @@ GaikanView::GaikanView(Program& p, QMdiArea* area) : MdiView(p, p.gaikan(), area
     ui::Runtime* rt = &p;
     Gaikan* f = &f_;
     storeys_->onOpen = [rt, f](int floor) { rt->dispatch([f, floor] { f->storeyClick(floor); }); };
-    sub_->resize(500, 600);
+    sub_->resize(ui::qt::px(QSize(500, 600)));
 }
 
 void GaikanView::refresh() {

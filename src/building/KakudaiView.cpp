@@ -6,6 +6,7 @@
 
 #include "building/Kakudai.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace building {
 
@@ -13,13 +14,13 @@ KakudaiView::KakudaiView(Program& p, QWidget* owner) : DialogView(p, p.kakudai()
     Kakudai& k = p.kakudai();
     auto* lay = new QVBoxLayout(w_);
     QFont big = w_->font();
-    big.setPointSize(14);
+    big.setPointSize(ui::qt::pt(14));
     QLabel* question = bind.label(new QLabel, k.Label1, "Label1");
     lay->addWidget(question);
     auto* target = new QHBoxLayout;
     QLabel* zou = bind.label(new QLabel, k.Zou, "Zou");
     zou->setFont(big);
-    zou->setMinimumWidth(50);
+    zou->setMinimumWidth(ui::qt::px(50));
     zou->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     target->addWidget(zou);
     QLabel* floors = bind.label(new QLabel, k.Label2, "Label2");
@@ -64,7 +65,7 @@ KakudaiView::KakudaiView(Program& p, QWidget* owner) : DialogView(p, p.kakudai()
     buttons->addWidget(ok);
     buttons->addWidget(bind.button(new QPushButton, k.Command4, "Command4", [&k] { k.command4Click(); }));
     lay->addLayout(buttons);
-    w_->setFixedSize(300, 200);
+    w_->setFixedSize(ui::qt::px(QSize(300, 200)));
 }
 
 }  // namespace building

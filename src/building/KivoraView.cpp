@@ -8,6 +8,7 @@
 
 #include "building/Kivora.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace building {
 
@@ -77,10 +78,10 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
     dl->setContentsMargins(0, 0, 0, 0);
     dl->setSpacing(2);
     QFont bold = date->font();
-    bold.setPointSize(14);
+    bold.setPointSize(ui::qt::pt(14));
     bold.setBold(true);
     QFont plain = date->font();
-    plain.setPointSize(14);
+    plain.setPointSize(ui::qt::pt(14));
     auto part = [&](QLabel* w, const QFont& f) {
         w->setFont(f);
         dl->addWidget(w);
@@ -122,7 +123,7 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
         auto* w = new ui::qt::ClickLabel;
         bind.label(w, k.Label1[i], QStringLiteral("Label1_%1").arg(i).toUtf8().constData());
         w->setAlignment(Qt::AlignCenter);
-        w->setMinimumHeight(26);
+        w->setMinimumHeight(ui::qt::px(26));
         w->setCursor(Qt::PointingHandCursor);
         bind.onClick(w, [&k, i] { k.label1Click(i); });
         blocks.push_back(w);
@@ -136,7 +137,7 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
         auto* w = new ui::qt::ClickLabel;
         bind.label(w, k.Label2[i], QStringLiteral("Label2_%1").arg(i).toUtf8().constData());
         w->setAlignment(Qt::AlignCenter);
-        w->setMinimumHeight(30);
+        w->setMinimumHeight(ui::qt::px(30));
         w->setCursor(Qt::PointingHandCursor);
         bind.onClick(w, [&k, i] { k.label2Click(i); });
         // The prompt is no stop for the keyboard; a click on it still acts.
@@ -161,7 +162,7 @@ KivoraView::KivoraView(Program& p, QMdiArea* area) : MdiView(p, p.kivora(), area
     columns->addWidget(left, 2);
     columns->addWidget(right, 3);
     lay->addLayout(columns, 1);
-    sub_->resize(460, 560);
+    sub_->resize(ui::qt::px(QSize(460, 560)));
     sub_->move(0, 0);
 }
 

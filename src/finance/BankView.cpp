@@ -5,6 +5,7 @@
 
 #include "finance/Bank.h"
 #include "finance/LoanTerms.h"
+#include "ui/qt/TextSize.h"
 
 namespace finance {
 
@@ -13,7 +14,7 @@ BankView::BankView(Program& p, QWidget* owner) : DialogView(p, p.bank(), owner) 
     auto* grid = new QGridLayout(w_);
     QLabel* heading = bind.label(new QLabel, b.Label1, "Label1");
     QFont big = heading->font();
-    big.setPointSize(13);
+    big.setPointSize(ui::qt::pt(13));
     big.setBold(true);
     heading->setFont(big);
     grid->addWidget(heading, 0, 0, 1, 2);
@@ -26,7 +27,7 @@ BankView::BankView(Program& p, QWidget* owner) : DialogView(p, p.bank(), owner) 
         const int row = 2 * n;
         auto* window =
             bind.button(new QPushButton, b.button(n), buttons[n - 1], [&b, n] { b.windowClick(n); });
-        window->setMinimumSize(90, 40);
+        window->setMinimumSize(ui::qt::px(QSize(90, 40)));
         grid->addWidget(window, row, 0, 2, 1);
         QLabel* status = bind.label(new QLabel, b.status(n), statuses[n - 1]);
         grid->addWidget(status, row, 1);
@@ -42,7 +43,7 @@ BankView::BankView(Program& p, QWidget* owner) : DialogView(p, p.bank(), owner) 
     focusFirst(ok);        // opening the bank borrows nothing
     grid->addWidget(ok, 2 * kLoanWindows + 2, 1, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
-    w_->setMinimumWidth(320);
+    w_->setMinimumWidth(ui::qt::px(320));
 }
 
 }  // namespace finance

@@ -8,6 +8,7 @@
 
 #include "finance/Houkoku.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace finance {
 
@@ -56,7 +57,7 @@ HoukokuView::HoukokuView(Program& p, QWidget* owner) : DialogView(p, p.houkoku()
     auto value = [&](ui::Label& l, const char* name) {
         QLabel* w = bind.label(new ui::qt::FigureLabel, l, name);
         w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        w->setMinimumWidth(80);
+        w->setMinimumWidth(ui::qt::px(80));
         return w;
     };
     auto unit = [&] { return bind.words(QStringLiteral("万円")); };
@@ -118,7 +119,7 @@ HoukokuView::HoukokuView(Program& p, QWidget* owner) : DialogView(p, p.houkoku()
     bind.describe(f2, {an});
     // The report is heard with the month it reports as it opens.
     w_->setAccessibleDescription(ui::qt::shown(h.month()));
-    w_->setMinimumWidth(380);
+    w_->setMinimumWidth(ui::qt::px(380));
     // The clock opens it: closed, the money is the news, not where the keyboard was.
     returnQuietly();
 }

@@ -10,8 +10,9 @@ public:
     const char* name() const override { return "Help1"; }
 
     // The window's size and the browser's place, in twips.
-    int Width = 10185;
-    int Height = 8595;
+    static constexpr int kWidth = 10185, kHeight = 8595;  // as the window opens
+    int Width = kWidth;
+    int Height = kHeight;
     ui::Browser Tesk{120, 120, 10005, 7725};
 
     // Each time the window changes size, and when it is first shown.

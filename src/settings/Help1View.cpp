@@ -10,6 +10,7 @@
 #include "settings/Help1.h"
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace settings {
 
@@ -81,7 +82,8 @@ Help1View::Help1View(Program& p, QWidget* owner) : DialogView(p, p.help1(), owne
     });
     w_->setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     w_->setSizeGripEnabled(true);
-    w_->resize(px(h.Width), px(h.Height));
+    // As large as the text asks for, or as the player left it if larger.
+    w_->resize(QSize(px(h.Width), px(h.Height)).expandedTo(ui::qt::px(QSize(px(Help1::kWidth), px(Help1::kHeight)))));
     resizeWatch_ = new ResizeWatch(p, h, w_);
     w_->installEventFilter(resizeWatch_);
 }

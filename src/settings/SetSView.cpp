@@ -5,6 +5,7 @@
 
 #include "settings/SetS.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace settings {
 
@@ -38,10 +39,10 @@ SetSView::SetSView(Program& p, QWidget* owner) : DialogView(p, p.setS(), owner) 
     sentence->addWidget(before);
     QLabel* speed = bind.label(new QLabel, s.Speed, "Speed");
     QFont big = speed->font();
-    big.setPointSize(14);
+    big.setPointSize(ui::qt::pt(14));
     big.setBold(true);
     speed->setFont(big);
-    speed->setMinimumWidth(28);
+    speed->setMinimumWidth(ui::qt::px(28));
     speed->setAlignment(Qt::AlignCenter);
     sentence->addWidget(speed);
     QLabel* after = bind.words(QStringLiteral("秒で1週進みます"));
@@ -62,7 +63,7 @@ SetSView::SetSView(Program& p, QWidget* owner) : DialogView(p, p.setS(), owner) 
     buttons->addWidget(ok);
     buttons->addWidget(bind.button(new QPushButton, s.Command2, "Command2", [&s] { s.command2Click(); }));
     lay->addLayout(buttons);
-    w_->setFixedSize(340, 190);
+    w_->setFixedSize(ui::qt::px(QSize(340, 190)));
 }
 
 }  // namespace settings

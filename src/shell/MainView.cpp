@@ -1,5 +1,6 @@
 #include "shell/MainView.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/ScreenReader.h"
+#include "ui/qt/TextSize.h"
 
 namespace shell {
 
@@ -91,7 +93,7 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     w_->setObjectName(QStringLiteral("Main"));
     // The frame's usual size, smaller on a screen without room for it (with
     // a little left for the window manager's title bar and borders).
-    QSize size(1100, 720);
+    QSize size = ui::qt::px(QSize(1100, 720));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
     w_->resize(size);
@@ -121,10 +123,24 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     bind.action(open->addAction(QString()), m.Fmokuhyou, "Fmokuhyou", [&m] { m.fmokuhyouClick(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    // The text size and the language are the player's, not the game's: no
+    // rule reads them, so they live here and in the settings file only.
+    open->addSeparator();
+    QMenu* sizes = open->addMenu(ui::qt::shown(QStringLiteral("文字の大きさ")));
+    sizes->setObjectName(QStringLiteral("TextSize"));
+    auto* sizeGroup = new QActionGroup(sizes);
+    for (const char16_t* step : {u"標準", u"大", u"特大"}) {
+        QAction* a = sizes->addAction(ui::qt::shown(QString::fromUtf16(step)));
+        a->setObjectName(QStringLiteral("TextSize%1").arg(sizeGroup->actions().size()));
+        a->setCheckable(true);
+        a->setChecked(sizeGroup->actions().size() == ui::qt::textStep());
+        const int n = int(sizeGroup->actions().size());
+        sizeGroup->addAction(a);
+        QObject::connect(a, &QAction::triggered, w_, [this, n] { textSize(n); });
+    }
     // High contrast is the player's way of seeing, not part of the game: it
     // changes every window at once and is kept for the next run; the clock
     // and the game go on untouched.
-    open->addSeparator();
     QAction* contrast = open->addAction(QString());
     contrast->setCheckable(true);
     contrast->setChecked(ui::qt::highContrast());
@@ -133,6 +149,21 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
         p.prefs.setHighContrast(contrast->isChecked());
         ui::qt::useHighContrast(*qApp, contrast->isChecked());
     });
+    QMenu* languages = open->addMenu(ui::qt::shown(QStringLiteral("言語")));
+    languages->setObjectName(QStringLiteral("Language"));
+    auto* languageGroup = new QActionGroup(languages);
+    const QString kept = p.prefs.language().isEmpty()
+                             ? (ui::qt::language() == ui::qt::Language::English ? QStringLiteral("en") : QStringLiteral("ja"))
+                             : p.prefs.language();
+    // Each language by its own name, so a player who cannot read this one finds theirs.
+    for (auto [code, name] : {std::pair{"ja", u"日本語"}, {"en", u"English"}}) {
+        QAction* a = languages->addAction(QString::fromUtf16(name));
+        a->setObjectName(QStringLiteral("Language_") + QLatin1String(code));
+        a->setCheckable(true);
+        a->setChecked(kept == QLatin1String(code));
+        languageGroup->addAction(a);
+        QObject::connect(a, &QAction::triggered, w_, [this, c = QString::fromLatin1(code)] { chooseLanguage(c); });
+    }
     QMenu* help = bar->addMenu(ui::qt::shown(m.Help.caption));
     help->setObjectName(QStringLiteral("Help"));
     // What a menu opens is said; the frame the menu gives back is not, again.
@@ -154,7 +185,8 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     lay->setContentsMargins(4, 2, 4, 2);
     auto addButton = [&](ui::Command& c, const char* name, std::function<void()> f) {
         auto* b = bind.button(new QPushButton, c, name, std::move(f));
-        b->setMinimumWidth(72);
+        // As wide as its caption asks, whatever the text size: never cut.
+        b->setSizePolicy(QSizePolicy::Minimum, b->sizePolicy().verticalPolicy());
         lay->addWidget(b);
         row_->buttons.push_back(b);
     };
@@ -170,13 +202,15 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     lay->addWidget(barButton, 1);
     bind.label(new QLabel(strip), m.Okane, "Okane");  // hidden: the money as text
     QFont money = strip->font();
-    money.setPointSize(14);
+    money.setPointSize(ui::qt::pt(14));
     money.setBold(true);
     auto* okaneH = bind.label(new QLabel, m.OkaneH, "OkaneH");
     okaneH->setFont(money);
+    money_ = {okaneH};
     okaneH->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* simo = bind.label(new QLabel, m.Simo, "Simo");
     simo->setFont(money);
+    money_.push_back(simo);
     lay->addWidget(okaneH);
     lay->setSpacing(6);
     lay->addWidget(simo);
@@ -246,6 +280,12 @@ void MainView::keys() {
         if (help->isEnabled()) help->trigger();
     });
 
+    // The text one step larger or smaller, or back to 標準, as in a browser.
+    key(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { textSize(ui::qt::textStep() + 1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { textSize(ui::qt::textStep() + 1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { textSize(ui::qt::textStep() - 1); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { textSize(0); });
+
     key(QKeySequence(Qt::Key_F6), [this] { nextPane(1, false); });
     key(QKeySequence(Qt::SHIFT | Qt::Key_F6), [this] { nextPane(-1, false); });
     key(QKeySequence(Qt::CTRL | Qt::Key_Tab), [this] { nextPane(1, true); });
@@ -253,6 +293,42 @@ void MainView::keys() {
     key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), [this] { nextPane(-1, true); });
     // Ctrl+F4 is the child windows' own: their window menu's close runs the
     // close box. A second binding here would make the key ambiguous.
+}
+
+void MainView::textSize(int step) {
+    step = std::clamp(step, 0, ui::qt::kTextSteps - 1);
+    if (step == ui::qt::textStep()) return;
+    p_.prefs.setTextStep(step);
+    // Where the keyboard was: the tool row, or a child window by its name.
+    QWidget* pane = paneWithFocus();
+    const QString active = area_->activeSubWindow() ? area_->activeSubWindow()->objectName() : QString();
+    const bool onRow = pane == row_;
+    ui::qt::setTextStep(step);
+    for (QLabel* l : money_) {
+        QFont f = l->font();
+        f.setPointSize(ui::qt::pt(14));
+        l->setFont(f);
+    }
+    for (QPushButton* b : row_->buttons) {
+        QPushButton probe(QStringLiteral("あA"));  // the height the binder gave it, at the new size
+        probe.setFont(b->font());
+        b->setMinimumHeight(probe.sizeHint().height());
+    }
+    w_->findChildren<QAction*>(QStringLiteral("TextSize%1").arg(step)).value(0)->setChecked(true);
+    // The child windows are made afresh at the new size, where they were;
+    // the game inside them and its clock are not touched.
+    p_.dispatch([this] { p_.redrawViews(&p_.main); });
+    for (QMdiSubWindow* sub : area_->subWindowList())
+        if (!onRow && !active.isEmpty() && sub->objectName() == active && sub->isVisible()) return enterPane(sub);
+    if (pane) enterPane(row_);
+}
+
+void MainView::chooseLanguage(const QString& code) {
+    const QString running = ui::qt::language() == ui::qt::Language::English ? QStringLiteral("en") : QStringLiteral("ja");
+    p_.prefs.setLanguage(code);
+    // The windows and the toolkit's own words cannot all change under a
+    // running game: the language is the next start's.
+    if (code != running) p_.dispatch([this] { p_.ask(QStringLiteral("言語は次に始めたときから変わります")); });
 }
 
 std::vector<QWidget*> MainView::panes() const {

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "shell/Namer.h"
+#include "ui/qt/TextSize.h"
 
 namespace shell {
 
@@ -23,7 +24,7 @@ NamerView::NamerView(Program& p, QWidget* owner) : DialogView(p, p.namer(), owne
     start->setDefault(true);
     start->setAutoDefault(true);
     lay->addWidget(start, 0, Qt::AlignRight);
-    w_->setMinimumWidth(320);
+    w_->setMinimumWidth(ui::qt::px(320));
 }
 
 }  // namespace shell

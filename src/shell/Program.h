@@ -22,6 +22,8 @@ public:
     state::GameState state;
     state::History history;  // the month ends of this game, for "推移"
     settings::Preferences prefs;  // the player's, kept between runs
+    std::optional<QRect> keptPlace(const QString& window) const override { return prefs.place(window); }
+    void keepPlace(const QString& window, const QRect& place) override { prefs.setPlace(window, place); }
 
     ui::Holder<shell::Main> main;  // the frame first: the children name it
     ui::Holder<shell::Start> start;

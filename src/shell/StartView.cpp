@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "shell/Start.h"
+#include "ui/qt/TextSize.h"
 
 namespace shell {
 
@@ -21,7 +22,7 @@ StartView::StartView(Program& p, QWidget* owner) : DialogView(p, p.start(), owne
     auto add = [&](ui::Label& l, const char* name, int size, bool bold) {
         QLabel* w = bind.label(new QLabel, l, name);
         QFont f = w->font();
-        f.setPointSize(size);
+        f.setPointSize(ui::qt::pt(size));
         f.setBold(bold);
         if (bold) f.setStyleName(QStringLiteral("Regular"));  // drawn bolder, not the bold face
         w->setFont(f);
@@ -35,7 +36,7 @@ StartView::StartView(Program& p, QWidget* owner) : DialogView(p, p.start(), owne
     auto* close = bind.button(new QPushButton, s.Command1, "Command1", [&s] { s.command1Click(); });
     close->setDefault(true);
     lay->addWidget(close, 0, Qt::AlignCenter);
-    w_->setFixedSize(520, 320);
+    w_->setFixedSize(ui::qt::px(QSize(520, 320)));
 }
 
 }  // namespace shell

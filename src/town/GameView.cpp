@@ -6,6 +6,7 @@
 
 #include "town/Game.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace town {
 
@@ -33,7 +34,7 @@ GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
             // and unit: "街人口 1000人".
             auto* value = bind.label(new ui::qt::FigureLabel, *rows[i], kValueNames[i]);
             value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            value->setMinimumWidth(90);
+            value->setMinimumWidth(ui::qt::px(90));
             grid->addWidget(value, r, 1);
             figures[i] = value;
             if (i == 7 || i == 10) {
@@ -71,7 +72,7 @@ GameView::GameView(Program& p, QMdiArea* area) : MdiView(p, p.game(), area) {
                 return ui::qt::spokenList(heard);
             });
         });
-    sub_->resize(300, 470);
+    sub_->resize(ui::qt::px(QSize(300, 470)));
     sub_->move(470, 0);
 }
 

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "town/Kaisyamei.h"
+#include "ui/qt/TextSize.h"
 
 namespace town {
 
@@ -33,7 +34,7 @@ KaisyameiView::KaisyameiView(Program& p, QWidget* owner) : DialogView(p, p.kaisy
         QLabel* count = bind.label(new QLabel, row.count, row.countName);
         counts.push_back(count);
         count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        count->setMinimumWidth(48);
+        count->setMinimumWidth(ui::qt::px(48));
         QFont f = count->font();
         f.setBold(true);
         count->setFont(f);

@@ -6,6 +6,7 @@
 
 #include "town/Mokuhyou.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace town {
 
@@ -55,7 +56,7 @@ MokuhyouView::MokuhyouView(Program& p, QMdiArea* area) : MdiView(p, p.mokuhyou()
     when->setWordWrap(true);
     lay->addWidget(when);
     lay->addStretch(1);
-    sub_->resize(340, 400);
+    sub_->resize(ui::qt::px(QSize(340, 400)));
     sub_->move(470, 40);  // beside the building window, as 情報 is
 }
 

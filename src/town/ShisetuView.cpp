@@ -5,6 +5,7 @@
 
 #include "town/Shisetu.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace town {
 
@@ -20,7 +21,7 @@ ShisetuView::ShisetuView(Program& p, QWidget* owner) : DialogView(p, p.shisetu()
     close->setDefault(true);
     buttons->addWidget(close);
     lay->addLayout(buttons);
-    w_->resize(260, 240);
+    w_->resize(ui::qt::px(QSize(260, 240)));
 }
 
 }  // namespace town

@@ -1,5 +1,6 @@
 #include "town/SuiiView.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -19,6 +20,7 @@
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/ScreenReader.h"
+#include "ui/qt/TextSize.h"
 
 namespace town {
 
@@ -65,8 +67,16 @@ void SuiiModel::growTo(int rows) {
 
 namespace {
 
+// The chart's words in the window's own type, which grows with the text
+// size: the charts' theme would keep them at its own few pixels.
+void inWindowsType(QAbstractAxis* a) {
+    a->setLabelsFont(QApplication::font());
+    a->setTitleFont(QApplication::font());
+}
+
 QValueAxis* valueAxis(QChart* chart, const QString& title, Qt::Alignment side) {
     auto* a = new QValueAxis;
+    inWindowsType(a);
     a->setTitleText(title);
     a->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(a, side);
@@ -85,9 +95,11 @@ QLineSeries* series(QChart* chart, const QString& name, QAbstractAxis* x, QAbstr
 QChart* chart(QCategoryAxis** months) {
     auto* c = new QChart;
     c->legend()->setAlignment(Qt::AlignBottom);
+    c->legend()->setFont(QApplication::font());
     c->setMargins(QMargins(4, 4, 4, 4));
     *months = new QCategoryAxis;
     (*months)->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    inWindowsType(*months);
     c->addAxis(*months, Qt::AlignBottom);
     return c;
 }
@@ -183,6 +195,7 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     QChart* town = chart(&months2_);
     grades_ = new QCategoryAxis;
     grades_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    inWindowsType(grades_);
     town->addAxis(grades_, Qt::AlignLeft);
     peopleAxis_ = valueAxis(town, ui::qt::shown(f_.People.text()), Qt::AlignLeft);
     peopleAxis_->setGridLineVisible(false);  // the grade boundaries are the lines here
@@ -223,12 +236,12 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     split->setStretchFactor(1, 0);
     split->setCollapsible(0, false);
     split->setCollapsible(1, false);
-    split->setSizes({660, 420});
+    split->setSizes({ui::qt::px(660), ui::qt::px(420)});
     // The keyboard starts in the table when the window is chosen: its cells
     // are the figures a screen reader reads; Tab goes on to the charts.
     table_->setFocus();
 
-    sub_->resize(1090, 540);
+    sub_->resize(ui::qt::px(QSize(1090, 540)));
     sub_->move(0, 0);
 }
 

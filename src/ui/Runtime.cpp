@@ -74,6 +74,20 @@ bool HolderBase::unload() {
     return true;
 }
 
+void HolderBase::redraw() {
+    if (!view_ || (form_ && form_->visible && form_->modal)) return;
+    view_->hideView();
+    rt_.bury(nullptr, std::move(view_));
+    if (!form_ || !form_->visible) return;  // a hidden window gets its new view when shown
+    ensureView();
+    if (view_) { view_->refresh(); view_->showView(); }
+}
+
+void Runtime::redrawViews(const HolderBase* keep) {
+    for (HolderBase* h : holders_)
+        if (h != keep) h->redraw();
+}
+
 void Runtime::dispatch(const std::function<void()>& handler) {
     if (ended_) return;
     struct Depth {

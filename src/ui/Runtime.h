@@ -1,7 +1,9 @@
 #pragma once
 // Form lifetime, event dispatch and the seams: the only places where a test
 // differs from play.
+#include <QRect>
 #include <QString>
+#include <optional>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -101,6 +103,10 @@ public:
     void hide();
     bool unload();     // false when the window refused (its query said no)
     void refresh() { if (view_) view_->refresh(); }
+    // A new view for the same form, shown where the old one was shown: the
+    // views' look changed (the text size), the window did not. No handler
+    // runs; a modal window waiting for its player keeps the view it waits in.
+    void redraw();
 
 protected:
     Form& ensure();
@@ -150,7 +156,13 @@ public:
     // Forms and views that were unloaded while a handler may still use them.
     void bury(std::unique_ptr<Form> f, std::unique_ptr<View> v);
     void refreshViews();
+    // Every window but `keep` drawn afresh (HolderBase::redraw), in the order they were made.
+    void redrawViews(const HolderBase* keep);
     void registerHolder(HolderBase* h) { holders_.push_back(h); }
+    // Where the player left a window (by its form name), kept between runs;
+    // nothing is kept by default.
+    virtual std::optional<QRect> keptPlace(const QString&) const { return std::nullopt; }
+    virtual void keepPlace(const QString&, const QRect&) {}
     // Called after an outermost event; decides whether the program is over.
     std::function<bool()> allWindowsGone;
 

@@ -12,12 +12,15 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QSlider>
 #include <QStyleOptionButton>
@@ -39,6 +42,7 @@
 #include "support/ViewSupport.h"
 #include "town/Game.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 using ui::qt::Language;
 
@@ -47,44 +51,50 @@ TEST(LanguageChoice, TheDesktopsFirstLanguageUnlessTheCommandLineNamesOne) {
         std::map<QByteArray, QByteArray> env;
         QString asked;  // --lang, null when not given
         std::optional<Language> expected;
+        QString kept;  // chosen in an earlier game
     };
     const Language en = Language::English, ja = Language::Japanese;
     const Row rows[] = {
-        {{{"LANG", "en_US.UTF-8"}}, {}, en},
-        {{{"LANG", "en_GB.UTF-8"}}, {}, en},
-        {{{"LANG", "en"}}, {}, en},
-        {{{"LANG", "en.UTF-8"}}, {}, en},
-        {{{"LANG", "en@euro"}}, {}, en},
-        {{{"LANG", "eng"}}, {}, ja},  // no such locale: not English
-        {{{"LANG", "ja_JP.UTF-8"}}, {}, ja},
-        {{{"LANG", "C"}}, {}, ja},
-        {{{"LANG", "C.UTF-8"}}, {}, ja},
-        {{{"LANG", "POSIX"}}, {}, ja},
-        {{{"LANG", "de_DE.UTF-8"}}, {}, ja},
-        {{{"LANG", "eo"}}, {}, ja},  // "e…" but not English
-        {{}, {}, ja},                // nothing set
+        {{{"LANG", "en_US.UTF-8"}}, {}, en, {}},
+        {{{"LANG", "en_GB.UTF-8"}}, {}, en, {}},
+        {{{"LANG", "en"}}, {}, en, {}},
+        {{{"LANG", "en.UTF-8"}}, {}, en, {}},
+        {{{"LANG", "en@euro"}}, {}, en, {}},
+        {{{"LANG", "eng"}}, {}, ja, {}},  // no such locale: not English
+        {{{"LANG", "ja_JP.UTF-8"}}, {}, ja, {}},
+        {{{"LANG", "C"}}, {}, ja, {}},
+        {{{"LANG", "C.UTF-8"}}, {}, ja, {}},
+        {{{"LANG", "POSIX"}}, {}, ja, {}},
+        {{{"LANG", "de_DE.UTF-8"}}, {}, ja, {}},
+        {{{"LANG", "eo"}}, {}, ja, {}},  // "e…" but not English
+        {{}, {}, ja, {}},            // nothing set
         // The first one set leads: LANGUAGE, LC_ALL, LC_MESSAGES, LANG.
-        {{{"LANGUAGE", "en_GB:ja"}, {"LANG", "ja_JP.UTF-8"}}, {}, en},
-        {{{"LANGUAGE", "ja:en"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
-        {{{"LANGUAGE", ""}, {"LC_ALL", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en},
-        {{{"LC_ALL", "C"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
-        {{{"LC_MESSAGES", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en},
-        {{{"LC_MESSAGES", "ja_JP.UTF-8"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
-        {{{"LANGUAGE", "en"}, {"LC_ALL", "ja_JP.UTF-8"}}, {}, en},
-        {{{"LANGUAGE", "ja"}, {"LC_ALL", "en_US.UTF-8"}}, {}, ja},
+        {{{"LANGUAGE", "en_GB:ja"}, {"LANG", "ja_JP.UTF-8"}}, {}, en, {}},
+        {{{"LANGUAGE", "ja:en"}, {"LANG", "en_US.UTF-8"}}, {}, ja, {}},
+        {{{"LANGUAGE", ""}, {"LC_ALL", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en, {}},
+        {{{"LC_ALL", "C"}, {"LANG", "en_US.UTF-8"}}, {}, ja, {}},
+        {{{"LC_MESSAGES", "en_US.UTF-8"}, {"LANG", "ja_JP.UTF-8"}}, {}, en, {}},
+        {{{"LC_MESSAGES", "ja_JP.UTF-8"}, {"LANG", "en_US.UTF-8"}}, {}, ja, {}},
+        {{{"LANGUAGE", "en"}, {"LC_ALL", "ja_JP.UTF-8"}}, {}, en, {}},
+        {{{"LANGUAGE", "ja"}, {"LC_ALL", "en_US.UTF-8"}}, {}, ja, {}},
         // As gettext: under C or POSIX (none set is C), LANGUAGE is ignored.
-        {{{"LANGUAGE", "en"}, {"LC_ALL", "C"}}, {}, ja},
-        {{{"LANGUAGE", "en"}, {"LANG", "C"}}, {}, ja},
-        {{{"LANGUAGE", "en"}, {"LC_MESSAGES", "POSIX"}, {"LANG", "en_US.UTF-8"}}, {}, ja},
-        {{{"LANGUAGE", "en"}}, {}, ja},
-        {{{"LANGUAGE", "en"}, {"LANG", "C.UTF-8"}}, {}, en},  // not C
+        {{{"LANGUAGE", "en"}, {"LC_ALL", "C"}}, {}, ja, {}},
+        {{{"LANGUAGE", "en"}, {"LANG", "C"}}, {}, ja, {}},
+        {{{"LANGUAGE", "en"}, {"LC_MESSAGES", "POSIX"}, {"LANG", "en_US.UTF-8"}}, {}, ja, {}},
+        {{{"LANGUAGE", "en"}}, {}, ja, {}},
+        {{{"LANGUAGE", "en"}, {"LANG", "C.UTF-8"}}, {}, en, {}},  // not C
         // --lang overrides, and takes only its two words.
-        {{{"LANG", "ja_JP.UTF-8"}}, QStringLiteral("en"), en},
-        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("ja"), ja},
-        {{{"LANG", "C"}}, QStringLiteral("en"), en},
-        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("de"), std::nullopt},
-        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral(""), std::nullopt},
-        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("EN"), std::nullopt},
+        {{{"LANG", "ja_JP.UTF-8"}}, QStringLiteral("en"), en, {}},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("ja"), ja, {}},
+        {{{"LANG", "C"}}, QStringLiteral("en"), en, {}},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("de"), std::nullopt, {}},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral(""), std::nullopt, {}},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("EN"), std::nullopt, {}},
+        // The language kept from an earlier game comes before the desktop's, not before --lang.
+        {{{"LANG", "en_US.UTF-8"}}, {}, ja, QStringLiteral("ja")},
+        {{{"LANG", "ja_JP.UTF-8"}}, {}, en, QStringLiteral("en")},
+        {{{"LANG", "en_US.UTF-8"}}, QStringLiteral("ja"), ja, QStringLiteral("en")},
+        {{{"LANG", "C"}}, QStringLiteral("de"), std::nullopt, QStringLiteral("en")},
     };
     for (const Row& row : rows) {
         const auto env = [&row](const char* name) {
@@ -93,7 +103,7 @@ TEST(LanguageChoice, TheDesktopsFirstLanguageUnlessTheCommandLineNamesOne) {
         };
         std::string set;
         for (const auto& [name, value] : row.env) set += name.toStdString() + '=' + value.toStdString() + ' ';
-        EXPECT_EQ(ui::qt::chooseLanguage(row.asked, env), row.expected) << set << "--lang " << row.asked.toStdString();
+        EXPECT_EQ(ui::qt::chooseLanguage(row.asked, row.kept, env), row.expected) << set << "--lang " << row.asked.toStdString();
     }
 }
 
@@ -160,7 +170,8 @@ public:
 struct Game {
     PlayerSeams seams;
     Program p{seams};
-    Game() {
+    explicit Game(int textStep = 0) {
+        p.prefs.setTextStep(textStep);  // as the player left it
         seams.prog = &p;
         seams.copyPictures();
         for (const char* f : {"oku", "robey", "mu", "hotel", "restaurant", "office"})
@@ -172,6 +183,7 @@ struct Game {
     }
     ~Game() {
         if (p.main.view()) p.main.view()->hideView();
+        QCoreApplication::sendPostedEvents();  // news said while its game is still there
     }
     void act(const std::function<void()>& f) { p.dispatch(f); }
     void newGame() {
@@ -233,17 +245,27 @@ struct Game {
 };
 
 // What the player sees of one window: every shown text in English (the
-// president's name aside) and whole in its widget.
+// president's name aside) when the game speaks English, whole in its widget,
+// and the window opened where it can be reached: a child window inside the
+// frame's work area (which scrolls to the rest of it), a dialog on the screen.
 void lookAt(QWidget* window, QStringList& faults) {
     if (!window) return;
     for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const auto where = [window](const QObject* w) {
         return window->objectName() + u'/' + (w ? w->objectName() : QString());
     };
+    const bool english = ui::qt::language() == Language::English;
     const auto words = [&](const QObject* w, QString text) {
         text.remove(QStringLiteral("山田"));
-        if (hasJapanese(text)) faults << where(w) + QStringLiteral(" shows \"") + text + u'"';
+        if (english && hasJapanese(text)) faults << where(w) + QStringLiteral(" shows \"") + text + u'"';
     };
+    const auto opensInside = [&](const QWidget* w, const QRect& room) {
+        if (!room.contains(w->geometry().topLeft()))
+            faults << where(w) + QStringLiteral(" opens outside its room");
+    };
+    if (window->isWindow() && window->screen()) opensInside(window, window->screen()->geometry());
+    for (auto* sub : window->findChildren<QMdiSubWindow*>())
+        if (sub->isVisible()) opensInside(sub, sub->mdiArea()->viewport()->rect());
     const auto fits = [&](const QObject* w, int need, int room, const QString& text) {
         if (need > room)
             faults << where(w) + QStringLiteral(" cuts \"%1\" (%2 > %3 px)").arg(text).arg(need).arg(room);
@@ -296,9 +318,32 @@ void lookAt(QWidget* window, QStringList& faults) {
 // Every window a game opens, in English: the title, the name, the frame with
 // its menus and panes, the floors, the tenant choice, the bank, the report,
 // the extension, the speed, the lists, the help page and the version screen.
-TEST(English, EveryWindowShowsEnglishThatFits) {
-    Speaking english(Language::English);
-    Game g;
+struct SizeRow {
+    Language language;
+    int textStep;
+    const char* keptWindow;  // left by the player where this screen has no room
+    QRect kept;
+};
+class EveryWindow : public ::testing::TestWithParam<SizeRow> {
+protected:
+    ~EveryWindow() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // no window of a game that is gone
+        ui::qt::setTextStep(0);
+    }
+};
+INSTANTIATE_TEST_SUITE_P(English, EveryWindow,
+                         ::testing::Values(SizeRow{Language::English, 0, "Suii", QRect(5000, 4000, 300, 200)},
+                                           SizeRow{Language::English, 1, "Bank", QRect(-3000, 9000, 300, 200)},
+                                           SizeRow{Language::English, 2, "Gaikan", QRect(0, 0, 9000, 9000)},
+                                           SizeRow{Language::Japanese, 0, "Bank", QRect(2000, -50, 300, 200)},
+                                           SizeRow{Language::Japanese, 1, "Mokuhyou", QRect(-900, -900, 10, 10)},
+                                           SizeRow{Language::Japanese, 2, "SetS", QRect(7000, 7000, 340, 190)}));
+
+TEST_P(EveryWindow, ShowsItsLanguageThatFitsAtEachTextSize) {
+    const SizeRow row = GetParam();
+    Speaking english(row.language);
+    Game g(row.textStep);
+    g.p.prefs.setPlace(QString::fromUtf8(row.keptWindow), row.kept);
     QStringList faults;
     QSet<QString> seen;
     const auto look = [&](QWidget* w) {
@@ -310,7 +355,9 @@ TEST(English, EveryWindowShowsEnglishThatFits) {
     g.play();
     QWidget* frame = topLevel(QStringLiteral("Main"));
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("President 山田 - running"));
+    EXPECT_EQ(frame->windowTitle(), row.language == Language::English ? QStringLiteral("President 山田 - running")
+                                                                       : QStringLiteral("山田社長 - 行動中"));
+    EXPECT_EQ(ui::qt::textStep(), row.textStep);
     look(frame);
     for (auto [name, open] : std::initializer_list<std::pair<const char*, std::function<void()>>>{
              {"SetS", [&] { g.p.main().command7Click(); }},
@@ -333,17 +380,21 @@ TEST(English, EveryWindowShowsEnglishThatFits) {
     QAccessibleInterface* storeys = QAccessible::queryAccessibleInterface(frame->findChild<QWidget*>(QStringLiteral("Storeys")));
     ASSERT_NE(storeys, nullptr);
     ASSERT_EQ(storeys->childCount(), g.p.state.Kai + 1);
-    for (int i = 0; i < storeys->childCount(); ++i)
-        EXPECT_FALSE(hasJapanese(storeys->child(i)->text(QAccessible::Name))) << i;
-    EXPECT_EQ(storeys->child(storeys->childCount() - 1)->text(QAccessible::Name), QStringLiteral("Floor 1 Lobby"));
-    EXPECT_EQ(storeys->child(storeys->childCount() - 2)->text(QAccessible::Name), QStringLiteral("Floor 2 Hotel"));
+    if (row.language == Language::English) {
+        for (int i = 0; i < storeys->childCount(); ++i)
+            EXPECT_FALSE(hasJapanese(storeys->child(i)->text(QAccessible::Name))) << i;
+        EXPECT_EQ(storeys->child(storeys->childCount() - 1)->text(QAccessible::Name), QStringLiteral("Floor 1 Lobby"));
+        EXPECT_EQ(storeys->child(storeys->childCount() - 2)->text(QAccessible::Name), QStringLiteral("Floor 2 Hotel"));
+    }
     // Its table: the headings and every figure of the months played.
     auto* table = frame->findChild<QTableView*>(QStringLiteral("Table"));
     ASSERT_NE(table, nullptr);
     const QAbstractItemModel* m = table->model();
     ASSERT_GT(m->rowCount(), 0);
-    EXPECT_EQ(m->index(0, 5).data().toString(), QStringLiteral("3 floors"));
-    for (int c = 0; c < m->columnCount(); ++c) {
+    if (row.language == Language::English) {
+        EXPECT_EQ(m->index(0, 5).data().toString(), QStringLiteral("3 floors"));
+    }
+    for (int c = 0; c < m->columnCount() && row.language == Language::English; ++c) {
         const QString head = m->headerData(c, Qt::Horizontal).toString();
         EXPECT_FALSE(hasJapanese(head)) << head.toStdString();
         for (int r = 0; r < m->rowCount(); ++r) {
@@ -356,9 +407,11 @@ TEST(English, EveryWindowShowsEnglishThatFits) {
     // Every message the game gave, the loans' and the name's too.
     QStringList japanese;
     for (const QString& t : g.seams.prompts)
-        if (hasJapanese(QString(t).remove(QStringLiteral("山田")))) japanese << t;
+        if (row.language == Language::English && hasJapanese(QString(t).remove(QStringLiteral("山田")))) japanese << t;
     EXPECT_TRUE(japanese.isEmpty()) << japanese.join(u'\n').toStdString();
     EXPECT_GT(g.seams.prompts.size(), 6);
+    // Where the player left a window is kept for the next game.
+    EXPECT_TRUE(g.p.prefs.place(QStringLiteral("Choic")));
 }
 
 // The rules and the save cannot tell the languages apart: the same moves give

@@ -23,6 +23,7 @@
 #include "support/KeySupport.h"
 #include "ui/qt/Binder.h"
 #include "ui/qt/Contrast.h"
+#include "ui/qt/TextSize.h"
 
 namespace {
 
@@ -167,9 +168,26 @@ TEST_F(Keys, PaneKeysMoveBetweenTheToolRowAndTheChildWindows) {
     EXPECT_EQ(focusName(), "Label1_1");
     // A child window closed by its close box is no stop any more.
     find<QMdiSubWindow>(frame(), "Game")->close();
-    play({"Tugi", Qt::Key_F6, Qt::NoModifier, "Choiwin"});
-    play({"Tugi", Qt::Key_Tab, Qt::ControlModifier, "Choiwin"});
+    play({"Kivora", Qt::Key_F6, Qt::NoModifier, "Choiwin"});
+    play({"Kivora", Qt::Key_Tab, Qt::ControlModifier, "Choiwin"});
     play({"Choiwin", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "Hajimete"});
+
+    // The text grows, shrinks and comes back to 標準 in every window at once;
+    // the keyboard stays in its pane, the clock runs on, the size is kept.
+    for (auto [key, step] : {std::pair{Qt::Key_Plus, 1}, {Qt::Key_Equal, 2}, {Qt::Key_Equal, 2}, {Qt::Key_Minus, 1},
+                             {Qt::Key_0, 0}, {Qt::Key_Minus, 0}}) {
+        SCOPED_TRACE(step);
+        focusOn("Kivora");
+        const int interval = p.kivora().Timer1.interval();
+        press(key, Qt::ControlModifier);
+        EXPECT_EQ(ui::qt::textStep(), step);
+        EXPECT_EQ(p.prefs.textStep(), step);
+        EXPECT_EQ(find<QLabel>(frame(), "OkaneH")->font().pointSize(), ui::qt::pt(14));
+        EXPECT_TRUE(w("Kivora")->isVisible());
+        EXPECT_TRUE(focusIn("Kivora")) << focusName();
+        EXPECT_EQ(p.kivora().Timer1.interval(), interval);
+        EXPECT_TRUE(p.kivora().Timer1.enabled());
+    }
     p.dispatch([&] { p.main().command1Click(); });
 
     // The menus open with their first entry chosen; Escape closes them.

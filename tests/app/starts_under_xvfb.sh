@@ -20,6 +20,8 @@ for i in $(seq 1 100); do
 done
 [ -s "$tmp/display" ] || { echo "Xvfb did not start"; cat "$tmp/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n1 "$tmp/display")" QT_QPA_PLATFORM=xcb
+# The windows' places the game keeps go to a folder of its own, not the tester's.
+export XDG_CONFIG_HOME="$tmp/config"
 # The number can come before the server answers: wait until it does.
 for i in $(seq 1 100); do
   xwininfo -root >/dev/null 2>&1 && break

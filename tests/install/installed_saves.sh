@@ -6,6 +6,7 @@
 set -euo pipefail
 build="$1"; tests="$2"
 prefix="$(mktemp -d)"; trap 'rm -rf "$prefix"' EXIT
+export XDG_CONFIG_HOME="$prefix/config"  # the settings the game keeps, not the tester's
 cmake --install "$build" --prefix "$prefix" >/dev/null
 folder="$prefix/share/rumie"
 [ -f "$folder/installed" ] || { echo "FAIL: the install does not mark the game's files"; exit 1; }

@@ -10,6 +10,7 @@
 set -euo pipefail
 build="$1"; version="$2"; here="$(cd "$(dirname "$0")" && pwd)"
 prefix="$(mktemp -d)"; trap 'rm -rf "$prefix"' EXIT
+export XDG_CONFIG_HOME="$prefix/config"  # the settings the game keeps, not the tester's
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "FAIL: $*"; exit 1; }

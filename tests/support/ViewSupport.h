@@ -61,9 +61,8 @@ inline QWidget* openRealFrame(Program& program) {
 class FolderSeams : public ui::qt::QtSeams {
 public:
     QTemporaryDir dir;
+    QTemporaryDir config;  // the player's configuration folder, never the tester's own
     QString programFolder() override { return dir.path(); }
-    // The player's settings of this test alone, never the tester's own.
-    QTemporaryDir config;
     QString settingsFile() override { return config.filePath(QStringLiteral("rumie.conf")); }
     // The real seams end the process with success: a test would pass unfinished.
     void endNow() override { ADD_FAILURE() << "the program ended"; }

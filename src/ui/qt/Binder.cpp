@@ -10,6 +10,7 @@
 
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace ui::qt {
 
@@ -72,7 +73,7 @@ void ClickSlider::paintEvent(QPaintEvent* e) {
 
 PictureBox::PictureBox(Builtin builtin, QWidget* parent) : QFrame(parent), builtin_(std::move(builtin)) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setMinimumSize(202, 192);
+    setMinimumSize(px(QSize(202, 192)));
 }
 
 void PictureBox::sync(const ui::Picture& p) {
@@ -175,9 +176,9 @@ QLabel* Binder::label(QLabel* w, ui::Label& l, const char* name) {
             f.setBold(l.border);
             w->setFont(f);
         }
-        if (l.fontSize > 0 && w->font().pointSize() != l.fontSize) {
+        if (l.fontSize > 0 && w->font().pointSize() != pt(l.fontSize)) {
             QFont f = w->font();
-            f.setPointSize(l.fontSize);
+            f.setPointSize(pt(l.fontSize));
             w->setFont(f);
         }
     });

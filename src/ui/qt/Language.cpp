@@ -94,8 +94,13 @@ Language languageFromEnvironment(const std::function<QByteArray(const char*)>& e
     return languageOf(locale);
 }
 
-std::optional<Language> chooseLanguage(const QString& asked, const std::function<QByteArray(const char*)>& env) {
-    if (asked.isNull()) return languageFromEnvironment(env);
+std::optional<Language> chooseLanguage(const QString& asked, const QString& kept,
+                                       const std::function<QByteArray(const char*)>& env) {
+    if (asked.isNull()) {
+        if (kept == u"en") return Language::English;
+        if (kept == u"ja") return Language::Japanese;
+        return languageFromEnvironment(env);
+    }
     if (asked == u"en") return Language::English;
     if (asked == u"ja") return Language::Japanese;
     return std::nullopt;

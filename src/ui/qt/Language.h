@@ -19,9 +19,11 @@ enum class Language { Japanese, English };
 // LC_MESSAGES, else LANG) is C or POSIX, which ignore LANGUAGE; else the
 // locale's language. Japanese for every other language and for C/POSIX.
 Language languageFromEnvironment(const std::function<QByteArray(const char*)>& env);
-// The language the player asked for with --lang ("en" or "ja"; empty when
-// not asked), else the environment's; nothing for any other word.
-std::optional<Language> chooseLanguage(const QString& asked, const std::function<QByteArray(const char*)>& env);
+// The language the player asked for with --lang ("en" or "ja"; null when
+// not asked), else the one kept in the settings ("en", "ja", or empty), else
+// the environment's; nothing for any other word on the command line.
+std::optional<Language> chooseLanguage(const QString& asked, const QString& kept,
+                                       const std::function<QByteArray(const char*)>& env);
 
 // Puts the language in place for every view and message box: the game's
 // translation and Qt's own texts (the buttons of message boxes).

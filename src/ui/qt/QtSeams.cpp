@@ -86,7 +86,7 @@ QString QtSeams::programFolder() { return filesFolder(); }
 QString QtSeams::dataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
 // ~/.config/rumie/rumie.conf on Linux, where the desktop keeps its programs' settings.
-QString QtSeams::settingsFile() {
+QString QtSeams::settingsPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/rumie/rumie.conf");
 }
 

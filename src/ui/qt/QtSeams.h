@@ -32,7 +32,9 @@ public:
     int wallSecond() override;
     QString programFolder() override;
     QString dataFolder() override;
-    QString settingsFile() override;
+    QString settingsFile() override { return settingsPath(); }
+    // The one name of the settings file, read before the application exists too.
+    static QString settingsPath();
     void endNow() override;
     void quit() override;
 

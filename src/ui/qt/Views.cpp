@@ -1,13 +1,49 @@
 #include "ui/qt/Views.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
+#include <cmath>
 #include <algorithm>
 
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace ui::qt {
+
+PlaceKeeper::PlaceKeeper(ui::Runtime& rt, QWidget* window, QString name)
+    : QObject(window), rt_(rt), window_(window), name_(std::move(name)), factor_(textFactor()), later_(new QTimer(this)) {
+    // A drag moves a window many times a second: the place is written once it rests.
+    later_->setSingleShot(true);
+    later_->setInterval(500);
+    QObject::connect(later_, &QTimer::timeout, this, [this] { keepNow(); });
+    window->installEventFilter(this);
+}
+
+std::optional<QRect> PlaceKeeper::kept() const {
+    const auto k = rt_.keptPlace(name_);
+    if (!k) return std::nullopt;
+    return QRect(k->topLeft(), QSize(int(std::lround(k->width() * factor_)), int(std::lround(k->height() * factor_))));
+}
+
+void PlaceKeeper::keepNow() {
+    later_->stop();
+    if (window_->isMinimized()) return;
+    const QRect g = window_->geometry();
+    rt_.keepPlace(name_, QRect(g.topLeft(), QSize(int(std::lround(g.width() / factor_)),
+                                                  int(std::lround(g.height() / factor_)))));
+}
+
+bool PlaceKeeper::eventFilter(QObject* o, QEvent* e) {
+    if (o != window_) return false;
+    if ((e->type() == QEvent::Move || e->type() == QEvent::Resize) && window_->isVisible()) later_->start();
+    // Hidden, it is not yet marked hidden: its last place is still its own.
+    else if (e->type() == QEvent::Hide && !e->spontaneous()) keepNow();
+    return false;
+}
 
 DialogWidget::DialogWidget(ui::Runtime& rt, ui::Form& form, QWidget* parent)
     : QDialog(parent), rt_(rt), form_(form) {
@@ -24,7 +60,8 @@ void DialogWidget::reject() {
 }
 
 DialogView::DialogView(ui::Runtime& rt, ui::Form& form, QWidget* parent)
-    : bind(rt), w_(new DialogWidget(rt, form, parent)), form_(form) {
+    : bind(rt), w_(new DialogWidget(rt, form, parent)), form_(form),
+      place_(new PlaceKeeper(rt, w_, QString::fromUtf8(form.name()))) {
     w_->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
@@ -35,6 +72,20 @@ DialogView::~DialogView() {
 }
 
 void DialogView::opening() {
+    // Where the player left it, on the screen: a place kept on a screen
+    // that is gone, or hand-written far off, comes back inside this one.
+    if (const auto k = place_->kept()) {
+        QScreen* screen = QGuiApplication::screenAt(k->center());
+        if (!screen) screen = w_->parentWidget() ? w_->parentWidget()->screen() : QGuiApplication::primaryScreen();
+        QRect g(k->topLeft(), k->size().expandedTo(w_->minimumSizeHint()));
+        if (screen) {
+            const QRect room = screen->availableGeometry();
+            g.setSize(g.size().boundedTo(room.size()).expandedTo(w_->minimumSize()));
+            g.moveLeft(std::clamp(g.left(), room.left(), std::max(room.left(), room.right() + 1 - g.width())));
+            g.moveTop(std::clamp(g.top(), room.top(), std::max(room.top(), room.bottom() + 1 - g.height())));
+        }
+        w_->setGeometry(g);
+    }
     back_.take();
     if (back_.keyboardInUse()) showFocusFromTheStart(w_);
     if (first_) first_->setFocus(Qt::OtherFocusReason);
@@ -80,7 +131,8 @@ void SubWindow::closeEvent(QCloseEvent* e) {
 }
 
 MdiView::MdiView(ui::Runtime& rt, ui::Form& form, QMdiArea* area)
-    : bind(rt), form_(form), sub_(new SubWindow(rt, form)), body_(new QWidget) {
+    : bind(rt), form_(form), sub_(new SubWindow(rt, form)), body_(new QWidget),
+      place_(new PlaceKeeper(rt, sub_, QString::fromUtf8(form.name()))) {
     sub_->setWidget(body_);
     sub_->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::WindowMinimizeButtonHint);
@@ -130,6 +182,12 @@ void MdiView::keepInside() {
 void MdiView::showView() {
     if (!sub_) return;
     const bool opening = !sub_->isVisible();
+    if (opening)
+        if (const auto k = place_->kept()) {
+            // Never smaller than its contents and title bar, to never cut its text.
+            const QSize least = sub_->minimumSizeHint() + (body_ ? body_->minimumSizeHint() : QSize());
+            sub_->setGeometry(QRect(k->topLeft(), k->size().expandedTo(least)));
+        }
     sub_->show();
     if (opening) keepInside();
     if (sub_->mdiArea()) sub_->mdiArea()->setActiveSubWindow(sub_);
@@ -137,7 +195,21 @@ void MdiView::showView() {
 }
 
 void MdiView::hideView() {
-    if (sub_) sub_->hide();
+    if (!sub_) return;
+    const bool hadKeyboard = sub_->isAncestorOf(QApplication::focusWidget());
+    sub_->hide();
+    // The keyboard goes on to the frontmost window left, never nowhere (the
+    // area may remember windows that were drawn afresh since).
+    QMdiArea* area = sub_->mdiArea();
+    if (!hadKeyboard || !area || !area->isVisible() ||
+        (QApplication::focusWidget() && QApplication::focusWidget()->isVisible()))
+        return;
+    const QList<QMdiSubWindow*> order = area->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        if ((*it)->isVisible()) {
+            area->setActiveSubWindow(*it);
+            break;
+        }
 }
 
 void MdiView::refresh() {

@@ -7,11 +7,32 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <optional>
 
 #include "ui/qt/Binder.h"
 #include "ui/qt/Keyboard.h"
 
 namespace ui::qt {
+
+// Follows a window's moves and sizes and keeps the last one, at the size the
+// window would have at 標準 (a window grows with the text).
+class PlaceKeeper : public QObject {
+public:
+    PlaceKeeper(ui::Runtime& rt, QWidget* window, QString name);
+    // The kept place, at the present text size; none when nothing is kept.
+    std::optional<QRect> kept() const;
+    void keepNow();
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+private:
+    ui::Runtime& rt_;
+    QWidget* window_;
+    QString name_;
+    double factor_;  // the text size the window was made at
+    QTimer* later_;
+};
 
 // A top-level dialog; modal when its form is shown modally.
 class DialogWidget : public QDialog {
@@ -51,6 +72,7 @@ private:
     void opening();
     QWidget* first_ = nullptr;
     bool quietly_ = false;
+    PlaceKeeper* place_;
     FocusReturn back_;
 };
 
@@ -84,6 +106,7 @@ protected:
     QPointer<SubWindow> sub_;
     QWidget* body_;
     QMetaObject::Connection focus_;
+    PlaceKeeper* place_;
 };
 
 }  // namespace ui::qt
