@@ -168,8 +168,8 @@ TEST_F(Keys, PaneKeysMoveBetweenTheToolRowAndTheChildWindows) {
     EXPECT_EQ(focusName(), "Label1_1");
     // A child window closed by its close box is no stop any more.
     find<QMdiSubWindow>(frame(), "Game")->close();
-    play({"Kivora", Qt::Key_F6, Qt::NoModifier, "Choiwin"});
-    play({"Kivora", Qt::Key_Tab, Qt::ControlModifier, "Choiwin"});
+    play({"Tugi", Qt::Key_F6, Qt::NoModifier, "Choiwin"});
+    play({"Tugi", Qt::Key_Tab, Qt::ControlModifier, "Choiwin"});
     play({"Choiwin", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "Hajimete"});
 
     // The text grows, shrinks and comes back to 標準 in every window at once;
