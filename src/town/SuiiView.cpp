@@ -237,6 +237,35 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     split->setCollapsible(0, false);
     split->setCollapsible(1, false);
     split->setSizes({ui::qt::px(660), ui::qt::px(420)});
+    // Where the frame leaves the chart too little room beside the table (a
+    // larger text on a small screen), the chart goes above the table, its
+    // axes' figures whole.
+    struct Stack : QObject {
+        QSplitter* split;
+        QWidget* table;
+        Stack(QSplitter* s, QWidget* t) : QObject(s), split(s), table(t) {
+            s->installEventFilter(this);
+            t->installEventFilter(this);
+        }
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Resize || e->type() == QEvent::Show) arrange();
+            return false;
+        }
+        void arrange() {
+            const int need = table->property("need").toInt();
+            const bool stacked = split->width() - need < ui::qt::px(480);
+            const auto o = stacked ? Qt::Vertical : Qt::Horizontal;
+            if (split->orientation() == o && table->minimumWidth() == need) return;
+            split->setOrientation(o);
+            // Beside the chart the table is as wide as its columns; under
+            // it, as wide as the window, never less than its columns.
+            table->setMinimumWidth(need);
+            table->setMaximumWidth(stacked ? QWIDGETSIZE_MAX : need);
+            if (stacked) split->setSizes({split->height() * 3 / 5, split->height() * 2 / 5});
+        }
+    };
+    auto* stack = new Stack(split, table_);
+    arrange_ = [stack] { stack->arrange(); };
     // The keyboard starts in the table when the window is chosen: its cells
     // are the figures a screen reader reads; Tab goes on to the charts.
     table_->setFocus();
@@ -340,7 +369,8 @@ void SuiiView::redraw(size_t from) {
     for (int c = 0; c < Suii::kColumns; ++c)
         need += std::max(static_cast<QAbstractItemView*>(table_)->sizeHintForColumn(c),
                          table_->horizontalHeader()->sectionSizeHint(c));
-    table_->setFixedWidth(need);
+    table_->setProperty("need", need);
+    arrange_();
     // A reader at the newest month stays there as months are added.
     if (atEnd && !rows.empty()) table_->scrollToBottom();
 }

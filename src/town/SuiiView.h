@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // The history window: the chart of the month ends in two tabs, and beside it
 // the same figures as a table a keyboard and a screen reader can read.
 #include <QAbstractTableModel>
@@ -52,6 +53,7 @@ private:
     int changes_ = -1;  // and its change count
     int dressed_ = -1;  // the contrast the charts are drawn in
     std::vector<state::MonthRow> drawn_;  // the rows drawn
+    std::function<void()> arrange_;       // the chart beside the table, or above it
 };
 
 }  // namespace town

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QChartView>
 #include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
@@ -299,6 +300,9 @@ void lookAt(QWidget* window, QStringList& faults) {
             }
         } else if (auto* s = qobject_cast<QSlider*>(w)) {
             words(s, s->toolTip());
+        } else if (auto* c = qobject_cast<QChartView*>(w)) {
+            // Squeezed, a chart cuts its axes' figures to "…".
+            fits(c, ui::qt::px(400), c->width(), QStringLiteral("a chart"));
         } else if (auto* t = qobject_cast<QTextBrowser*>(w)) {
             if (t->toPlainText().size() < 1000) faults << where(t) + QStringLiteral(" shows no help page");
             words(t, t->toPlainText());
