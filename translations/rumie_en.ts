@@ -817,11 +817,13 @@
         <source>ホテル：%1億円、従業員 %2人、家賃 毎月 %3万円
 レストラン：%4億円、従業員 %5人、家賃 毎月 %6万円
 会社：%7億円、従業員 %8人、家賃 毎月 %9万円
-価格は月末の決算で引かれます。給与は従業員ひとり 毎月 %10万円です。</source>
+価格は月末の決算で引かれます。給与は従業員ひとり 毎月 %10万円です。
+所持金より高いテナントは、先に「銀行」で借りてから入れます。月末に所持金が尽きるとゲームオーバーです。</source>
         <translation>Hotel: %1 × ¥100M, %2 employees, rent %3 × ¥10k a month
 Restaurant: %4 × ¥100M, %5 employees, rent %6 × ¥10k a month
 Company: %7 × ¥100M, %8 employees, rent %9 × ¥10k a month
-The price is taken at the month end. Wages are %10 × ¥10k a month for each employee.</translation>
+The price is taken at the month end. Wages are %10 × ¥10k a month for each employee.
+A tenant dearer than your money needs a loan from “Bank” first: money run out at a month end ends the game.</translation>
     </message>
     <message>
         <source>キー：Tab で「業者を入れる」へ移って Enter、↑ ↓ で種類を選んで OK</source>

@@ -28,6 +28,8 @@ QString tenantLines() {
                      .arg(k->rent);
     }
     lines << QStringLiteral("価格は月末の決算で引かれます。給与は従業員ひとり 毎月 %1万円です。").arg(sim::kSalary);
+    // The first trap of a first game: a tenant dearer than the money ends it at the month end.
+    lines << QStringLiteral("所持金より高いテナントは、先に「銀行」で借りてから入れます。月末に所持金が尽きるとゲームオーバーです。");
     return lines.join(u'\n');
 }
 

@@ -365,11 +365,13 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
          u"2階です、空き室、ステップ 3 / 7 「階数ごと」の「業者を入れる」を押して、その階に入れるテナントを選びます。"
          u" ホテル：2億円、従業員 30人、家賃 毎月 3000万円 レストラン：0.5億円、従業員 30人、家賃 毎月 1000万円"
          u" 会社：1.5億円、従業員 10人、家賃 毎月 2000万円 価格は月末の決算で引かれます。給与は従業員ひとり 毎月 30万円です。"
+         u" 所持金より高いテナントは、先に「銀行」で借りてから入れます。月末に所持金が尽きるとゲームオーバーです。"
          u" キー：Tab で「業者を入れる」へ移って Enter、↑ ↓ で種類を選んで OK"_s,
          u"Floor 2, vacant, step 3 / 7 In “Floor by floor”, press “Bring in a tenant” and choose a tenant for that floor."
          u" Hotel: 2 × ¥100M, 30 employees, rent 3000 × ¥10k a month Restaurant: 0.5 × ¥100M, 30 employees, rent 1000 ×"
          u" ¥10k a month Company: 1.5 × ¥100M, 10 employees, rent 2000 × ¥10k a month The price is taken at the month end."
-         u" Wages are 30 × ¥10k a month for each employee. Keys: Tab to “Bring in a tenant”, Enter, ↑ ↓ to choose the kind,"
+         u" Wages are 30 × ¥10k a month for each employee. A tenant dearer than your money needs a loan from “Bank”"
+         u" first: money run out at a month end ends the game. Keys: Tab to “Bring in a tenant”, Enter, ↑ ↓ to choose the kind,"
          u" OK"_s},
         {"階数ごと opened again on floor 2", u"2階です、空き室"_s, u"Floor 2, vacant"_s},
         {"↑", u"3階です、空き室"_s, u"Floor 3, vacant"_s},
