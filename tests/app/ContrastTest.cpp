@@ -71,6 +71,15 @@ TEST(Contrast, EveryTextReadsAgainstItsGround) {
             EXPECT_GE(ui::qt::contrastRatio(text, pal.color(r.group, r.ground)), ui::qt::textRatio(high))
                 << text.name().toStdString() << " on " << pal.color(r.group, r.ground).name().toStdString();
         }
+        // A child window's title is written in the words' colour under the
+        // sheet, whether the window is in front or behind.
+        if (high) {
+            QWidget sub, contents;
+            ui::qt::dressTitleBar(&sub, &contents);
+            for (auto group : {P::Active, P::Inactive})
+                EXPECT_GE(ui::qt::contrastRatio(pal.color(P::WindowText), sub.palette().color(group, P::Window)),
+                          ui::qt::textRatio(true));
+        }
         // 外観's plates carry their words in white.
         for (const building::Sign* sign : {&building::kRoofSign, &building::kLobbySign, &building::kTenantSigns[0],
                                            &building::kTenantSigns[1], &building::kTenantSigns[2],

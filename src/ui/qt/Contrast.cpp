@@ -136,7 +136,8 @@ void dressTitleBar(QWidget* subWindow, QWidget* contents) {
     QPalette title = QApplication::palette();
     for (auto group : {QPalette::Active, QPalette::Inactive}) {
         title.setColor(group, QPalette::Highlight, QColor(0x00, 0x20, 0x8A));
-        title.setColor(group, QPalette::Window, QColor(0xD0, 0xD0, 0xD0));
+        // A dark ground under the style sheet's light words, active or not.
+        title.setColor(group, QPalette::Window, QColor(0x38, 0x38, 0x38));
     }
     if (subWindow->palette() != title) subWindow->setPalette(title);
     // Every role marked as the contents' own, so that none comes from the title bar's.
@@ -149,7 +150,7 @@ void dressTitleBar(QWidget* subWindow, QWidget* contents) {
             own.setBrush(group, role, app.brush(group, role));
         }
     if (contents->palette() != own || !contents->testAttribute(Qt::WA_SetPalette)) contents->setPalette(own);
-    contents->setAutoFillBackground(true);  // the title bar's light ground stays behind it
+    contents->setAutoFillBackground(true);  // the title bar's ground stays behind it
 }
 
 QColor shownColour(uint32_t rgb) {

@@ -37,10 +37,10 @@ void useHighContrast(QApplication& app, bool on);
 // A form's colour as it is drawn on `ground`: the same hue, darkened (or, in
 // high contrast, lightened) just enough to be read there.
 QColor readableOn(uint32_t rgb, const QColor& ground, bool high);
-// A child window's title bar in the mode in use. The toolkit's own style
-// writes an active title in white on the highlight and an inactive one in
-// black on the window's colour: in high contrast the title bar gets a dark
-// highlight and a light ground of its own, its contents the dark palette.
+// A child window's title bar in the mode in use. Under the high-contrast
+// style sheet the toolkit writes every title in the light words' colour,
+// active or not: the title bar gets a dark highlight and a dark ground of
+// its own, its contents the dark palette.
 void dressTitleBar(QWidget* subWindow, QWidget* contents);
 
 // A form's colour on the window's ground, in the mode now in use; black,
