@@ -24,7 +24,9 @@
 #include <QScreen>
 #include <QSet>
 #include <QSlider>
+#include <QScrollArea>
 #include <QStyleOptionButton>
+#include <QStyleOptionTitleBar>
 #include <QTableView>
 #include <QTextBrowser>
 #include <map>
@@ -306,6 +308,10 @@ void lookAt(QWidget* window, QStringList& faults) {
         } else if (auto* t = qobject_cast<QTextBrowser*>(w)) {
             if (t->toPlainText().size() < 1000) faults << where(t) + QStringLiteral(" shows no help page");
             words(t, t->toPlainText());
+        } else if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+            QStyleOptionTitleBar opt;
+            opt.initFrom(sub);
+            fits(sub, fm.height(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub), sub->windowTitle());
         } else if (auto* m = qobject_cast<QMenuBar*>(w)) {
             for (QAction* a : m->actions()) {
                 words(m, a->text());
