@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
 
 #include "settings/Hajimete.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/TextSize.h"
 
 namespace settings {
 
@@ -19,6 +22,19 @@ constexpr int kStep = 20;  // the places tried along each edge, this far apart
 HajimeteView::HajimeteView(Program& p, QMdiArea* area) : MdiView(p, p.hajimete(), area), f_(p.hajimete()) {
     Hajimete& h = f_;
     auto* lay = new QVBoxLayout(body_);
+    // The words scroll where even the widest guide the frame has room for is
+    // too short for them; the buttons stay in sight below.
+    page_ = new QWidget;
+    auto* words = new QVBoxLayout(page_);
+    words->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("Words"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // each step is said whole already
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page_);
+    lay->addWidget(scroll, 1);
     QLabel* number = bind.label(new QLabel, h.Bangou, "Bangou");
     QLabel* what = bind.label(new QLabel, h.Setumei, "Setumei");
     QFont bold = what->font();
@@ -28,9 +44,11 @@ HajimeteView::HajimeteView(Program& p, QMdiArea* area) : MdiView(p, p.hajimete()
     QLabel* keys = bind.label(new QLabel, h.Kii, "Kii");
     for (QLabel* l : {number, what, means, keys}) {
         l->setWordWrap(true);
-        lay->addWidget(l);
+        words->addWidget(l);
     }
+    words->addStretch(1);
     auto* row = new QHBoxLayout;
+    row_ = row;
     row->addStretch(1);
     row->addWidget(bind.button(new QPushButton, h.Tugi, "Tugi", [&h] { h.tugiClick(); }));
     row->addWidget(bind.button(new QPushButton, h.Toziru, "Toziru", [&h] { h.toziruClick(); }));
@@ -59,10 +77,19 @@ void HajimeteView::showView() {
 void HajimeteView::refresh() {
     MdiView::refresh();
     if (!sub_ || !sub_->isVisible()) return;
-    bool covers = f_.step() != shownStep_;
+    // Placed afresh for a new step, or when a window it points at comes onto
+    // it; where no place is clear, once for each new arrangement (and not
+    // under the hand of a player who moved it there).
+    const QList<QRect> pointed = pointedAtNow();
     const QRect mine = sub_->frameGeometry();
-    for (const QString& w : f_.pointsAt()) covers = covers || mine.intersects(pointedAt(w));
-    if (covers) place();
+    const bool covers = std::any_of(pointed.begin(), pointed.end(), [&](const QRect& r) { return mine.intersects(r); });
+    if (f_.step() != shownStep_ || (covers && pointed != placedAgainst_)) place();
+}
+
+QList<QRect> HajimeteView::pointedAtNow() const {
+    QList<QRect> rects;
+    for (const QString& w : f_.pointsAt()) rects << pointedAt(w);
+    return rects;
 }
 
 // Where a window the step points at lies in the frame's area; nothing when
@@ -84,9 +111,23 @@ void HajimeteView::place() {
     QMdiArea* area = sub_->mdiArea();
     if (!area) return;
     shownStep_ = f_.step();
-    const int chrome = sub_->height() - body_->height();
-    const QSize size(kWidth, body_->layout()->totalHeightForWidth(kWidth - (sub_->width() - body_->width())) + chrome);
+    placedAgainst_ = pointedAtNow();
     const QRect room = area->viewport()->rect();
+    // Its height at a width: the title bar and edges, the words and the buttons.
+    const QMargins m = body_->layout()->contentsMargins();
+    const int edges = sub_->width() - body_->width(), chrome = sub_->height() - body_->height();
+    // Measured beside a scroll bar: a scroll area that had one keeps it while
+    // the words fill it to the last pixel.
+    const int bar = sub_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, page_);
+    const auto heightAt = [&](int width) {
+        return chrome + m.top() + page_->layout()->totalHeightForWidth(width - edges - m.left() - m.right() - bar) +
+               body_->layout()->spacing() + row_->sizeHint().height() + m.bottom();
+    };
+    // As wide as the text has grown, and wider still while the words would
+    // not fit the area's height.
+    int width = std::min(ui::qt::px(kWidth), std::max(kWidth, room.width() / 2));
+    while (heightAt(width) > room.height() && width + kStep <= room.width()) width += kStep;
+    const QSize size(width, std::min(heightAt(width), std::max(room.height(), 1)));
     const int right = std::max(0, room.width() - size.width()), bottom = std::max(0, room.height() - size.height());
     std::vector<QPoint> places;
     for (int x = right; x > 0; x -= kStep) places.insert(places.end(), {QPoint(x, bottom), QPoint(x, 0)});

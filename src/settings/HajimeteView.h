@@ -20,8 +20,12 @@ private:
     // windows its step points at (else where it covers the least of them).
     void place();
     QRect pointedAt(const QString& window) const;
+    QList<QRect> pointedAtNow() const;
     Hajimete& f_;
+    QWidget* page_ = nullptr;  // the step's words
+    QLayout* row_ = nullptr;  // its buttons
     int shownStep_ = 0;
+    QList<QRect> placedAgainst_;  // where the windows it points at were when it was placed
 };
 
 }  // namespace settings

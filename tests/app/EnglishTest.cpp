@@ -228,6 +228,9 @@ struct Game {
     void play() {
         newGame();
         act([&] { p.kivora().gotFocus(); });
+        act([&] { p.kivora().label1Click(0); });
+        act([&] { p.kivora().label2Click(1); });
+        if (seams.look) seams.look(topLevel(QStringLiteral("Main")));  // the guide at its longest step
         placeTenant(2, 0);
         placeTenant(3, 1);
         placeTenant(4, 2);
@@ -282,7 +285,11 @@ void lookAt(QWidget* window, QStringList& faults) {
             if (!l->wordWrap() && !l->text().isEmpty()) {
                 fits(l, fm.horizontalAdvance(l->text()), l->contentsRect().width(), l->text());
                 fits(l, fm.height(), l->contentsRect().height(), l->text());
+            } else if (!l->text().isEmpty()) {
+                fits(l, l->heightForWidth(l->width()), l->height(), l->text());  // every line it wraps into
             }
+        } else if (auto* page = qobject_cast<QScrollArea*>(w)) {
+            fits(page, page->widget()->height(), page->viewport()->height(), QStringLiteral("its words"));
         } else if (auto* b = qobject_cast<QPushButton*>(w)) {
             words(b, b->text());
             QStyleOptionButton opt;
