@@ -31,8 +31,10 @@ StartView::StartView(Program& p, QWidget* owner) : DialogView(p, p.start(), owne
         return w;
     };
     // The title's words are heard as the screen opens.
-    bind.describe(w_, {add(s.Label1, "Label1", 40, true), add(s.Label3, "Label3", 14, false),
-                       add(s.Label2, "Label2", 11, false), add(s.Label4, "Label4", 11, false)});
+    QLabel* name = add(s.Label1, "Label1", 40, true);
+    QLabel* motto = add(s.Label3, "Label3", 14, false);
+    motto->setWordWrap(true);  // on two lines where a small screen holds the title narrower than it
+    bind.describe(w_, {name, motto, add(s.Label2, "Label2", 11, false), add(s.Label4, "Label4", 11, false)});
     auto* close = bind.button(new QPushButton, s.Command1, "Command1", [&s] { s.command1Click(); });
     close->setDefault(true);
     lay->addWidget(close, 0, Qt::AlignCenter);

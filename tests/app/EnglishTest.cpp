@@ -269,7 +269,13 @@ void lookAt(QWidget* window, QStringList& faults) {
         if (!room.contains(w->geometry().topLeft()))
             faults << where(w) + QStringLiteral(" opens outside its room");
     };
-    if (window->isWindow() && window->screen()) opensInside(window, window->screen()->geometry());
+    if (window->isWindow() && window->screen()) {
+        opensInside(window, window->screen()->geometry());
+        // The frame alone may outgrow a small screen: its work area scrolls.
+        const QSize room = window->screen()->availableGeometry().size();
+        if (window->objectName() != QStringLiteral("Main") && room.expandedTo(window->size()) != room)
+            faults << where(window) + QStringLiteral(" is larger than the screen");
+    }
     for (auto* sub : window->findChildren<QMdiSubWindow*>())
         if (sub->isVisible()) opensInside(sub, sub->mdiArea()->viewport()->rect());
     const auto fits = [&](const QObject* w, int need, int room, const QString& text) {

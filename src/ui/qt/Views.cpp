@@ -72,11 +72,22 @@ DialogView::~DialogView() {
 }
 
 void DialogView::opening() {
+    const auto k = place_->kept();
+    QScreen* screen = k ? QGuiApplication::screenAt(k->center()) : nullptr;
+    if (!screen) screen = w_->parentWidget() ? w_->parentWidget()->screen() : QGuiApplication::primaryScreen();
+    // No larger than the screen: a window the text has grown past it
+    // shrinks to it, and its contents lay out anew or scroll.
+    if (screen) {
+        const QSize room = screen->availableGeometry().size();
+        const QSize size = w_->testAttribute(Qt::WA_Resized) ? w_->size() : w_->sizeHint();
+        if (size.width() > room.width() || size.height() > room.height()) {
+            if (w_->minimumSize() == w_->maximumSize()) w_->setFixedSize(size.boundedTo(room));
+            else w_->resize(size.boundedTo(room));
+        }
+    }
     // Where the player left it, on the screen: a place kept on a screen
     // that is gone, or hand-written far off, comes back inside this one.
-    if (const auto k = place_->kept()) {
-        QScreen* screen = QGuiApplication::screenAt(k->center());
-        if (!screen) screen = w_->parentWidget() ? w_->parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (k) {
         QRect g(k->topLeft(), k->size().expandedTo(w_->minimumSizeHint()));
         if (screen) {
             const QRect room = screen->availableGeometry();
