@@ -52,6 +52,7 @@ void open(QTextBrowser* view, const QString& path) {
     const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
     if (view->source() == url) view->reload();
     else view->setSource(url);
+    ui::qt::enlarge(view->document());
     // In high contrast the page's own colours give way to the palette's.
     if (ui::qt::highContrast()) ui::qt::recolour(view->document(), view->palette());
 }

@@ -28,6 +28,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionTitleBar>
 #include <QTableView>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <map>
 
@@ -320,6 +321,16 @@ void lookAt(QWidget* window, QStringList& faults) {
             fits(c, ui::qt::px(400), c->width(), QStringLiteral("a chart"));
         } else if (auto* t = qobject_cast<QTextBrowser*>(w)) {
             if (t->toPlainText().size() < 1000) faults << where(t) + QStringLiteral(" shows no help page");
+            // Its words grow with the game's.
+            double least = 1000;
+            for (QTextBlock b = t->document()->begin(); b.isValid(); b = b.next())
+                for (auto it = b.begin(); !it.atEnd(); ++it)
+                    if (!it.fragment().charFormat().isImageFormat())
+                        least = std::min(least, it.fragment().charFormat().font().pointSizeF());
+            if (least < QApplication::font().pointSizeF() * 0.9)
+                faults << where(t) + QStringLiteral(" has words at %1 pt beside the game's %2 pt")
+                                         .arg(least)
+                                         .arg(QApplication::font().pointSizeF());
             words(t, t->toPlainText());
         } else if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
             QStyleOptionTitleBar opt;

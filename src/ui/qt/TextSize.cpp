@@ -5,10 +5,14 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace ui::qt {
 
@@ -54,5 +58,40 @@ void setTextStep(int step) {
 int pt(int points) { return int(std::lround(points * textFactor())); }
 int px(int pixels) { return int(std::lround(pixels * textFactor())); }
 QSize px(QSize size) { return {px(size.width()), px(size.height())}; }
+
+void enlarge(QTextDocument* page) {
+    const double k = textFactor();
+    if (k == 1.0) return;
+    const auto grown = [k](QTextCharFormat f) {
+        if (f.isImageFormat()) {
+            QTextImageFormat picture = f.toImageFormat();
+            if (picture.width() > 0) picture.setWidth(picture.width() * k);
+            if (picture.height() > 0) picture.setHeight(picture.height() * k);
+            f = picture;
+        }
+        if (f.hasProperty(QTextFormat::FontPointSize) && f.intProperty(QTextFormat::FontSizeAdjustment) == 0)
+            f.setFontPointSize(f.fontPointSize() * k);
+        return f;
+    };
+    // The pieces first, then their new formats: a format set while walking
+    // the pieces would move the walk.
+    struct Piece {
+        int from, to;
+        QTextCharFormat format;
+    };
+    std::vector<Piece> pieces;
+    for (QTextBlock b = page->begin(); b.isValid(); b = b.next()) {
+        QTextCursor(b).setBlockCharFormat(grown(b.charFormat()));  // a list's numbers are drawn in it
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            pieces.push_back({it.fragment().position(), it.fragment().position() + it.fragment().length(),
+                              grown(it.fragment().charFormat())});
+    }
+    QTextCursor c(page);
+    for (const Piece& p : pieces) {
+        c.setPosition(p.from);
+        c.setPosition(p.to, QTextCursor::KeepAnchor);
+        c.setCharFormat(p.format);
+    }
+}
 
 }  // namespace ui::qt

@@ -5,6 +5,8 @@
 // afresh when the player changes it.
 #include <QSize>
 
+class QTextDocument;
+
 namespace ui::qt {
 
 // 0 標準, 1 大 (1.5×), 2 特大 (2×).
@@ -20,5 +22,10 @@ double textFactor();
 int pt(int points);
 int px(int pixels);
 QSize px(QSize size);
+
+// A page written with the 標準 sizes (the help page), at the present step:
+// its words and pictures. Headings sized relative to the application's font
+// have grown with it already.
+void enlarge(QTextDocument* page);
 
 }  // namespace ui::qt
