@@ -95,8 +95,9 @@ TEST(Contrast, EveryTextReadsAgainstItsGround) {
 }
 
 // In high contrast the help pages lose their own colours: every piece of
-// text, in the page's own colour or the palette's, reads at 7:1 against the
-// page, and no cell or paragraph keeps a coloured ground.
+// text and every list's number, in the page's own colour or the palette's,
+// reads at 7:1 against the page, and no cell or paragraph keeps a coloured
+// ground.
 TEST(Contrast, TheHelpPagesColoursGiveWay) {
     const Mode mode(true);
     const QPalette pal = QApplication::palette();
@@ -110,6 +111,10 @@ TEST(Contrast, TheHelpPagesColoursGiveWay) {
         int pieces = 0;
         for (QTextBlock b = page.begin(); b.isValid(); b = b.next()) {
             EXPECT_FALSE(b.blockFormat().hasProperty(QTextFormat::BackgroundBrush));
+            if (const QTextCharFormat n = b.charFormat(); b.textList() && n.hasProperty(QTextFormat::ForegroundBrush)) {
+                EXPECT_GE(ui::qt::contrastRatio(n.foreground().color(), pal.color(P::Base)), 7.0)
+                    << "the number before " << b.text().toStdString();
+            }
             for (auto it = b.begin(); !it.atEnd(); ++it, ++pieces) {
                 const QTextCharFormat c = it.fragment().charFormat();
                 EXPECT_FALSE(c.hasProperty(QTextFormat::BackgroundBrush)) << it.fragment().text().toStdString();

@@ -174,6 +174,11 @@ void recolour(QTextDocument* page, const QPalette& palette) {
             f.clearBackground();
             QTextCursor(b).setBlockFormat(f);
         }
+        if (b.textList()) {  // its number is drawn in the block's own colour
+            QTextCharFormat f = b.charFormat();
+            f.setForeground(palette.color(QPalette::Text));
+            QTextCursor(b).setBlockCharFormat(f);
+        }
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment frag = it.fragment();
             QTextCharFormat f = frag.charFormat();
