@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
@@ -90,6 +91,26 @@ QLineSeries* series(QChart* chart, const QString& name, QAbstractAxis* x, QAbstr
     s->attachAxis(x);
     s->attachAxis(y);
     return s;
+}
+
+// Never so low that a side axis's name is cut to "…": the chart asks for the
+// height its names need above what its legend and months take.
+void keepAxisNamesWhole(QChartView* view) {
+    QChart* c = view->chart();
+    QObject::connect(c, &QChart::plotAreaChanged, view, [view, c](const QRectF& plot) {
+        int names = 0;
+        for (QAbstractAxis* a : c->axes(Qt::Vertical))
+            if (a->isTitleVisible()) names = std::max(names, QFontMetrics(a->titleFont()).horizontalAdvance(a->titleText()));
+        const int need = int(std::ceil(c->size().height() - plot.height())) + names;
+        if (names <= plot.height() || view->minimumHeight() >= need) return;
+        view->setMinimumHeight(need);
+        // A window left smaller than that grows to hold it.
+        for (QWidget* w = view->parentWidget(); w; w = w->parentWidget())
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(w)) {
+                sub->resize(sub->size().expandedTo(sub->minimumSizeHint()));
+                break;
+            }
+    });
 }
 
 QChart* chart(QCategoryAxis** months) {
@@ -189,6 +210,7 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     // is described by what it shows.
     ui::qt::hear(view1, {ui::qt::Acts::Picture, {}, {}});
     view1->setAccessibleName(ui::qt::shown(f_.Tab1.text()));
+    keepAxisNamesWhole(view1);
     chart1_ = view1;
     tabs->addTab(view1, ui::qt::shown(f_.Tab1.text()));
 
@@ -209,6 +231,7 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     floors_ = series(town, ui::qt::shown(f_.Floors.text()), months2_, floorsAxis_);
     auto* view2 = new QChartView(town);
     view2->setObjectName(QStringLiteral("Chart2"));
+    keepAxisNamesWhole(view2);
     view2->setRenderHint(QPainter::Antialiasing);
     ui::qt::hear(view2, {ui::qt::Acts::Picture, {}, {}});
     view2->setAccessibleName(ui::qt::shown(f_.Tab2.text()));

@@ -319,6 +319,11 @@ void lookAt(QWidget* window, QStringList& faults) {
         } else if (auto* c = qobject_cast<QChartView*>(w)) {
             // Squeezed, a chart cuts its axes' figures to "…".
             fits(c, ui::qt::px(400), c->width(), QStringLiteral("a chart"));
+            // Too low, it cuts its side axes' names to "…".
+            for (QAbstractAxis* a : c->chart()->axes(Qt::Vertical))
+                if (a->isTitleVisible() && !a->titleText().isEmpty())
+                    fits(c, QFontMetrics(a->titleFont()).horizontalAdvance(a->titleText()),
+                         int(c->chart()->plotArea().height()), a->titleText());
         } else if (auto* t = qobject_cast<QTextBrowser*>(w)) {
             if (t->toPlainText().size() < 1000) faults << where(t) + QStringLiteral(" shows no help page");
             // Its words grow with the game's.
