@@ -47,9 +47,12 @@ void drawChooseHint(QPainter& painter, const QRect& area) {
     const QString text = ui::qt::shown(QStringLiteral("右から選んで下さい"));
     if (plainWords(painter, area, text, flags)) return;
     painter.fillRect(area, Qt::red);
-    // Green on red reads poorly: a black edge round each letter lets it be read.
+    // Green on red reads poorly: a black edge round each letter lets it be
+    // read, as thick as the letters have grown.
     painter.setPen(Qt::black);
-    for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+    const int e = ui::qt::px(1);
+    for (const QPoint d : {QPoint(-e, 0), QPoint(e, 0), QPoint(0, -e), QPoint(0, e), QPoint(-e, -e), QPoint(e, e),
+                           QPoint(-e, e), QPoint(e, -e)})
         painter.drawText(area.translated(d), flags, text);
     painter.setPen(QColor(0, 0xC0, 0));
     painter.drawText(area, flags, text);
