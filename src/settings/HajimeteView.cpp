@@ -84,6 +84,9 @@ void HajimeteView::refresh() {
     const QRect mine = sub_->frameGeometry();
     const bool covers = std::any_of(pointed.begin(), pointed.end(), [&](const QRect& r) { return mine.intersects(r); });
     if (f_.step() != shownStep_ || (covers && pointed != placedAgainst_)) place();
+    // Above the other windows, which it may have to overlap where the frame
+    // has no free corner: the window the player works in never hides it.
+    if (sub_->mdiArea() && sub_->mdiArea()->subWindowList(QMdiArea::StackingOrder).constLast() != sub_) sub_->raise();
 }
 
 QList<QRect> HajimeteView::pointedAtNow() const {
@@ -119,8 +122,12 @@ void HajimeteView::place() {
     // Measured beside a scroll bar: a scroll area that had one keeps it while
     // the words fill it to the last pixel.
     const int bar = sub_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, page_);
+    auto* words = static_cast<QScrollArea*>(page_->parentWidget()->parentWidget());
+    words->ensurePolished();
+    const int frame = 2 * words->frameWidth();
     const auto heightAt = [&](int width) {
-        return chrome + m.top() + page_->layout()->totalHeightForWidth(width - edges - m.left() - m.right() - bar) +
+        return chrome + m.top() + frame +
+               page_->layout()->totalHeightForWidth(width - edges - m.left() - m.right() - frame - bar) +
                body_->layout()->spacing() + row_->sizeHint().height() + m.bottom();
     };
     // As wide as the text has grown, and wider still while the words would

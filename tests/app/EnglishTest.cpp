@@ -46,6 +46,7 @@
 #include "support/ViewSupport.h"
 #include "town/Game.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/Contrast.h"
 #include "ui/qt/TextSize.h"
 
 using ui::qt::Language;
@@ -279,6 +280,14 @@ void lookAt(QWidget* window, QStringList& faults) {
     }
     for (auto* sub : window->findChildren<QMdiSubWindow*>())
         if (sub->isVisible()) opensInside(sub, sub->mdiArea()->viewport()->rect());
+    // The guide may overlap the others, so none hides it.
+    for (auto* area : window->findChildren<QMdiArea*>()) {
+        const auto order = area->subWindowList(QMdiArea::StackingOrder);
+        if (!order.isEmpty() && order.back()->objectName() != QStringLiteral("Hajimete"))
+            for (auto* sub : order)
+                if (sub->objectName() == QStringLiteral("Hajimete") && sub->isVisible())
+                    faults << where(sub) + QStringLiteral(" is under ") + order.back()->objectName();
+    }
     const auto fits = [&](const QObject* w, int need, int room, const QString& text) {
         if (need > room)
             faults << where(w) + QStringLiteral(" cuts \"%1\" (%2 > %3 px)").arg(text).arg(need).arg(room);
@@ -362,25 +371,28 @@ struct SizeRow {
     int textStep;
     const char* keptWindow;  // left by the player where this screen has no room
     QRect kept;
+    bool highContrast = false;  // whose frames take room of their own
 };
 class EveryWindow : public ::testing::TestWithParam<SizeRow> {
 protected:
     ~EveryWindow() override {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // no window of a game that is gone
         ui::qt::setTextStep(0);
+        ui::qt::useHighContrast(*qApp, false);
     }
 };
 INSTANTIATE_TEST_SUITE_P(English, EveryWindow,
                          ::testing::Values(SizeRow{Language::English, 0, "Suii", QRect(5000, 4000, 300, 200)},
-                                           SizeRow{Language::English, 1, "Bank", QRect(-3000, 9000, 300, 200)},
+                                           SizeRow{Language::English, 1, "Bank", QRect(-3000, 9000, 300, 200), true},
                                            SizeRow{Language::English, 2, "Gaikan", QRect(0, 0, 9000, 9000)},
-                                           SizeRow{Language::Japanese, 0, "Bank", QRect(2000, -50, 300, 200)},
+                                           SizeRow{Language::Japanese, 0, "Bank", QRect(2000, -50, 300, 200), true},
                                            SizeRow{Language::Japanese, 1, "Mokuhyou", QRect(-900, -900, 10, 10)},
-                                           SizeRow{Language::Japanese, 2, "SetS", QRect(7000, 7000, 340, 190)}));
+                                           SizeRow{Language::Japanese, 2, "SetS", QRect(7000, 7000, 340, 190), true}));
 
 TEST_P(EveryWindow, ShowsItsLanguageThatFitsAtEachTextSize) {
     const SizeRow row = GetParam();
     Speaking english(row.language);
+    ui::qt::useHighContrast(*qApp, row.highContrast);
     Game g(row.textStep);
     g.p.prefs.setPlace(QString::fromUtf8(row.keptWindow), row.kept);
     QStringList faults;

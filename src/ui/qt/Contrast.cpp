@@ -74,7 +74,7 @@ QString highContrastSheet() {
         "QPushButton:focus { border: 3px solid palette(highlight); }"
         "QPushButton:pressed { color: palette(highlighted-text); background-color: palette(highlight); }"
         "QLineEdit, QSpinBox, QComboBox, QAbstractScrollArea { border: 3px solid palette(text); }"
-        "QMdiArea, QHeaderView { border: none; }"
+        "QMdiArea, QHeaderView, QScrollArea[objectName=\"Words\"] { border: none; }"  // the guide's words are no control
         "QLineEdit:focus, QSpinBox:focus, QComboBox:focus, QAbstractScrollArea:focus"
         " { border: 3px solid palette(highlight); }"
         "QCheckBox:focus, QRadioButton:focus { border: 3px solid palette(highlight); }"
