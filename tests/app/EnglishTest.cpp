@@ -46,6 +46,7 @@
 #include "support/ViewSupport.h"
 #include "town/Game.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/Binder.h"
 #include "ui/qt/Contrast.h"
 #include "ui/qt/TextSize.h"
 
@@ -298,6 +299,9 @@ void lookAt(QWidget* window, QStringList& faults) {
         const QFontMetrics fm = w->fontMetrics();
         if (auto* l = qobject_cast<QLabel*>(w)) {
             words(l, l->text());
+            // What can be clicked is told by more than its colour.
+            if (qobject_cast<ui::qt::ClickLabel*>(l) && l->focusPolicy() != Qt::NoFocus && !l->font().underline())
+                faults << where(l) + QStringLiteral(" can be clicked but is not underlined");
             if (!l->wordWrap() && !l->text().isEmpty()) {
                 fits(l, fm.horizontalAdvance(l->text()), l->contentsRect().width(), l->text());
                 fits(l, fm.height(), l->contentsRect().height(), l->text());
@@ -426,6 +430,7 @@ TEST_P(EveryWindow, ShowsItsLanguageThatFitsAtEachTextSize) {
     g.act([&] { g.p.main().fsuiiClick(); });  // the history, a window inside the frame
     g.act([&] { g.p.main().fgaikanClick(); });  // the building drawn, another
     g.act([&] { g.p.main().fmokuhyouClick(); });  // the goals, a third
+    g.act([&] { g.p.main().command1Click(); });  // the town and the building, a fourth
     look(frame);
     // Its storeys, as drawn and as a screen reader names them.
     QAccessibleInterface* storeys = QAccessible::queryAccessibleInterface(frame->findChild<QWidget*>(QStringLiteral("Storeys")));
