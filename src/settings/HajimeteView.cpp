@@ -27,7 +27,7 @@ HajimeteView::HajimeteView(Program& p, QMdiArea* area) : MdiView(p, p.hajimete()
     page_ = new QWidget;
     auto* words = new QVBoxLayout(page_);
     words->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea;
+    auto* scroll = words_ = new QScrollArea;
     scroll->setObjectName(QStringLiteral("Words"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);  // each step is said whole already
@@ -122,9 +122,8 @@ void HajimeteView::place() {
     // Measured beside a scroll bar: a scroll area that had one keeps it while
     // the words fill it to the last pixel.
     const int bar = sub_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, page_);
-    auto* words = static_cast<QScrollArea*>(page_->parentWidget()->parentWidget());
-    words->ensurePolished();
-    const int frame = 2 * words->frameWidth();
+    words_->ensurePolished();
+    const int frame = 2 * words_->frameWidth();
     const auto heightAt = [&](int width) {
         return chrome + m.top() + frame +
                page_->layout()->totalHeightForWidth(width - edges - m.left() - m.right() - frame - bar) +

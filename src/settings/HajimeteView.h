@@ -2,6 +2,8 @@
 // The window "はじめてのかたへ": a small child window at an edge of the frame,
 // away from the windows its step points at. It never takes the keyboard by
 // itself (F6 brings the keyboard to it); each new step is said once.
+#include <QScrollArea>
+
 #include "shell/Program.h"
 #include "ui/qt/Views.h"
 
@@ -22,7 +24,8 @@ private:
     QRect pointedAt(const QString& window) const;
     QList<QRect> pointedAtNow() const;
     Hajimete& f_;
-    QWidget* page_ = nullptr;  // the step's words
+    QScrollArea* words_ = nullptr;  // the step's words, inside it
+    QWidget* page_ = nullptr;
     QLayout* row_ = nullptr;  // its buttons
     int shownStep_ = 0;
     QList<QRect> placedAgainst_;  // where the windows it points at were when it was placed

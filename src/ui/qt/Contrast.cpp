@@ -10,7 +10,8 @@
 #include <QTextTable>
 #include <QWidget>
 #include <cmath>
-#include <vector>
+
+#include "ui/qt/Page.h"
 
 namespace ui::qt {
 
@@ -161,40 +162,20 @@ QColor shownColour(uint32_t rgb) {
 }
 
 void recolour(QTextDocument* page, const QPalette& palette) {
-    // The pieces first, then their new formats: a format set while walking
-    // the pieces would move the walk.
-    struct Piece {
-        int from, to;
-        QTextCharFormat format;
-    };
-    std::vector<Piece> pieces;
-    for (QTextBlock b = page->begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = page->begin(); b.isValid(); b = b.next())
         if (b.blockFormat().hasProperty(QTextFormat::BackgroundBrush)) {
             QTextBlockFormat f = b.blockFormat();
             f.clearBackground();
             QTextCursor(b).setBlockFormat(f);
         }
-        if (b.textList()) {  // its number is drawn in the block's own colour
-            QTextCharFormat f = b.charFormat();
-            f.setForeground(palette.color(QPalette::Text));
-            QTextCursor(b).setBlockCharFormat(f);
-        }
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment frag = it.fragment();
-            QTextCharFormat f = frag.charFormat();
-            f.clearBackground();
-            const bool link = f.isAnchor() && !f.anchorHref().isEmpty();  // a named place is no link
-            f.setForeground(palette.color(link ? QPalette::Link : QPalette::Text));
-            f.setFontUnderline(link || f.fontUnderline());
-            pieces.push_back({frag.position(), frag.position() + frag.length(), f});
-        }
-    }
-    QTextCursor c(page);
-    for (const Piece& p : pieces) {
-        c.setPosition(p.from);
-        c.setPosition(p.to, QTextCursor::KeepAnchor);
-        c.setCharFormat(p.format);
-    }
+    // A list's number is drawn in its block's own format, so it too reads.
+    reformat(page, [&palette](QTextCharFormat f) {
+        f.clearBackground();
+        const bool link = f.isAnchor() && !f.anchorHref().isEmpty();  // a named place is no link
+        f.setForeground(palette.color(link ? QPalette::Link : QPalette::Text));
+        f.setFontUnderline(link || f.fontUnderline());
+        return f;
+    });
     // Table cells keep their frames but lose their fills.
     for (QTextFrame* frame : page->rootFrame()->childFrames()) {
         auto* table = qobject_cast<QTextTable*>(frame);

@@ -2,17 +2,16 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QTextFormat>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <vector>
+
+#include "ui/qt/Page.h"
 
 namespace ui::qt {
 
@@ -73,25 +72,7 @@ void enlarge(QTextDocument* page) {
             f.setFontPointSize(f.fontPointSize() * k);
         return f;
     };
-    // The pieces first, then their new formats: a format set while walking
-    // the pieces would move the walk.
-    struct Piece {
-        int from, to;
-        QTextCharFormat format;
-    };
-    std::vector<Piece> pieces;
-    for (QTextBlock b = page->begin(); b.isValid(); b = b.next()) {
-        QTextCursor(b).setBlockCharFormat(grown(b.charFormat()));  // a list's numbers are drawn in it
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            pieces.push_back({it.fragment().position(), it.fragment().position() + it.fragment().length(),
-                              grown(it.fragment().charFormat())});
-    }
-    QTextCursor c(page);
-    for (const Piece& p : pieces) {
-        c.setPosition(p.from);
-        c.setPosition(p.to, QTextCursor::KeepAnchor);
-        c.setCharFormat(p.format);
-    }
+    reformat(page, grown);
 }
 
 }  // namespace ui::qt
