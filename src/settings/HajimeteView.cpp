@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -115,7 +116,14 @@ void HajimeteView::place() {
     if (!area) return;
     shownStep_ = f_.step();
     placedAgainst_ = pointedAtNow();
-    const QRect room = area->viewport()->rect();
+    // The part of the area on the screen: a frame larger than a small screen
+    // runs past its edge.
+    QRect room = area->viewport()->rect();
+    if (const QScreen* screen = area->screen()) {
+        const QRect free = screen->availableGeometry();
+        room &= QRect(area->viewport()->mapFromGlobal(free.topLeft()), free.size());
+        if (room.isEmpty()) room = area->viewport()->rect();
+    }
     // Its height at a width: the title bar and edges, the words and the buttons.
     const QMargins m = body_->layout()->contentsMargins();
     const int edges = sub_->width() - body_->width(), chrome = sub_->height() - body_->height();
@@ -134,11 +142,13 @@ void HajimeteView::place() {
     int width = std::min(ui::qt::px(kWidth), std::max(kWidth, room.width() / 2));
     while (heightAt(width) > room.height() && width + kStep <= room.width()) width += kStep;
     const QSize size(width, std::min(heightAt(width), std::max(room.height(), 1)));
-    const int right = std::max(0, room.width() - size.width()), bottom = std::max(0, room.height() - size.height());
+    const int left = room.left(), top = room.top();
+    const int right = std::max(left, room.right() + 1 - size.width());
+    const int bottom = std::max(top, room.bottom() + 1 - size.height());
     std::vector<QPoint> places;
-    for (int x = right; x > 0; x -= kStep) places.insert(places.end(), {QPoint(x, bottom), QPoint(x, 0)});
-    for (int y = bottom; y > 0; y -= kStep) places.insert(places.end(), {QPoint(right, y), QPoint(0, y)});
-    places.insert(places.end(), {QPoint(0, bottom), QPoint(0, 0)});
+    for (int x = right; x > left; x -= kStep) places.insert(places.end(), {QPoint(x, bottom), QPoint(x, top)});
+    for (int y = bottom; y > top; y -= kStep) places.insert(places.end(), {QPoint(right, y), QPoint(left, y)});
+    places.insert(places.end(), {QPoint(left, bottom), QPoint(left, top)});
     const QStringList targets = f_.pointsAt();
     const auto covered = [&](const QRect& r) {
         qint64 pointed = 0, other = 0;

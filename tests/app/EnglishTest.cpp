@@ -281,6 +281,12 @@ void lookAt(QWidget* window, QStringList& faults) {
     }
     for (auto* sub : window->findChildren<QMdiSubWindow*>())
         if (sub->isVisible()) opensInside(sub, sub->mdiArea()->viewport()->rect());
+    // The guide is on the screen, even where the frame runs past its edge.
+    if (auto* guide = window->findChild<QMdiSubWindow*>(QStringLiteral("Hajimete")); guide && guide->isVisible()) {
+        const QRect onScreen(guide->mapToGlobal(QPoint(0, 0)), guide->size());
+        if (!guide->screen()->availableGeometry().contains(onScreen))
+            faults << where(guide) + QStringLiteral(" runs off the screen");
+    }
     // The guide may overlap the others, so none hides it.
     for (auto* area : window->findChildren<QMdiArea*>()) {
         const auto order = area->subWindowList(QMdiArea::StackingOrder);
