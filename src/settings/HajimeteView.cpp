@@ -31,6 +31,7 @@ HajimeteView::HajimeteView(Program& p, QMdiArea* area) : MdiView(p, p.hajimete()
     auto* scroll = words_ = new QScrollArea;
     scroll->setObjectName(QStringLiteral("Words"));
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea { border: none; }"));  // no field, whatever the look
     scroll->setFocusPolicy(Qt::NoFocus);  // each step is said whole already
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidgetResizable(true);

@@ -227,7 +227,6 @@ void MdiView::refresh() {
     if (!sub_) return;
     const QString title = shown(form_.caption);
     if (sub_->windowTitle() != title) sub_->setWindowTitle(title);
-    dressTitleBar(sub_, body_);
     bind.refresh();
 }
 
