@@ -1,5 +1,6 @@
 #include "ui/qt/Contrast.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -128,6 +129,16 @@ void useHighContrast(QApplication& app, bool on) {
         app.setStyleSheet(QString());
         QApplication::setPalette(*normal_);
     }
+}
+
+std::function<void()> contrastSwitch(QAction* entry, std::function<void(bool)> keep) {
+    entry->setCheckable(true);
+    entry->setChecked(high_);
+    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    return [entry, keep = std::move(keep)] {
+        keep(entry->isChecked());
+        useHighContrast(*qApp, entry->isChecked());
+    };
 }
 
 QColor readableOn(uint32_t rgb, const QColor& ground, bool high) {

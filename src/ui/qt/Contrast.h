@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QApplication;
 class QWidget;
 class QTextDocument;
@@ -34,6 +35,10 @@ QString highContrastSheet();
 bool highContrast();
 // Switches every window at once; views repaint at their next refresh.
 void useHighContrast(QApplication& app, bool on);
+// Makes `entry` the player's switch: checkable, checked as now, with its key
+// Ctrl+Shift+H. Gives what a click on it does: switch, and keep the choice
+// for the next run.
+std::function<void()> contrastSwitch(QAction* entry, std::function<void(bool)> keep);
 
 // A form's colour as it is drawn on `ground`: the same hue, darkened (or, in
 // high contrast, lightened) just enough to be read there.
