@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolBar>
 #include <algorithm>
 
@@ -16,10 +18,14 @@
 #include "ui/qt/SizeMenu.h"
 #include "ui/qt/SpokenDate.h"
 #include "ui/qt/TextSize.h"
+#include "ui/qt/WorkArea.h"
 
 namespace shell {
 
 namespace {
+// The frame's usual size at 標準.
+constexpr QSize kUsual(1100, 720);
+
 // What lies `step` places from `here` round a ring of widgets; from outside
 // the ring, the first going forwards and the last going back.
 template <class W>
@@ -78,12 +84,7 @@ private:
 MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMdiArea) {
     Main& m = p.main();
     w_->setObjectName(QStringLiteral("Main"));
-    // The frame's usual size, smaller on a screen without room for it (with
-    // a little left for the window manager's title bar and borders).
-    QSize size = ui::qt::px(QSize(1100, 720));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
-    w_->resize(size);
+    ui::qt::fitOnScreen(w_, ui::qt::px(kUsual), given_);
     area_->setObjectName(QStringLiteral("MdiArea"));
     // A small frame scrolls to its child windows instead of cutting them off.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -183,6 +184,10 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     bind.news(w_, [&p] { return p.state.Ye1 > 1 ? QString::number(p.state.Ye1) : QString(); },
               [&p] { return p.state.Ye1 > 1 ? ui::qt::spokenDate(p.state.Ye1, p.state.Mon1, p.state.We1) : QString(); });
     keys();
+    ui::qt::followKeyboard(area_);
+    focus_ = QObject::connect(qApp, &QApplication::focusChanged, w_, [this] {
+        if (QWidget* pane = paneWithFocus()) lastPane_ = pane == row_ ? QString() : pane->objectName();
+    });
 }
 
 void MainView::keys() {
@@ -247,10 +252,12 @@ void MainView::keys() {
 
 void MainView::textSize(int step) {
     p_.prefs.setTextStep(step);
-    // Where the keyboard was: the tool row, or a child window by its name.
+    // Where the keyboard was: the tool row, or a child window by its name;
+    // under a dialog, where it goes back to when the dialog closes.
     QWidget* pane = paneWithFocus();
-    const QString active = area_->activeSubWindow() ? area_->activeSubWindow()->objectName() : QString();
-    const bool onRow = pane == row_;
+    const bool onRow = pane ? pane == row_ : lastPane_.isEmpty();
+    const QString active = onRow ? QString() : pane ? pane->objectName() : lastPane_;
+    const bool underDialog = !pane && QApplication::activeModalWidget();
     ui::qt::setTextStep(step);
     for (QLabel* l : money_) {
         QFont f = l->font();
@@ -262,12 +269,22 @@ void MainView::textSize(int step) {
         probe.setFont(b->font());
         b->setMinimumHeight(probe.sizeHint().height());
     }
-    // The child windows are made afresh at the new size, where they were;
-    // the game inside them and its clock are not touched.
+    ui::qt::fitOnScreen(w_, ui::qt::px(kUsual), given_);
+    // The frame laid out at the new size first: its work area is the room
+    // the windows are placed in.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // The child windows are made afresh at the new size, where they were
+    // before the work area was scrolled; the game inside them and its clock
+    // are not touched. A dialog is made afresh too, and keeps the keyboard.
+    area_->horizontalScrollBar()->setValue(0);
+    area_->verticalScrollBar()->setValue(0);
     p_.dispatch([this] { p_.redrawViews(&p_.main); });
-    if (!pane) return;  // a dialog keeps the keyboard
+    // A dialog drawn afresh takes the keyboard from there as it opens; a
+    // message box still up keeps it.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if ((!pane && !underDialog) || (modal && modal->isVisible())) return;
     for (QMdiSubWindow* sub : area_->subWindowList())
-        if (!onRow && !active.isEmpty() && sub->objectName() == active && sub->isVisible()) return enterPane(sub);
+        if (!onRow && sub->objectName() == active && sub->isVisible()) return enterPane(sub);
     enterPane(row_);
 }
 
@@ -310,7 +327,9 @@ void MainView::nextPane(int step, bool childrenOnly) {
 }
 
 MainView::~MainView() {
-    delete sizes_;  // the frame goes later than this view: its keys call nothing
+    // The frame goes later than this view: nothing in it calls the view.
+    QObject::disconnect(focus_);
+    delete sizes_;
     ui::qt::forgetNews(w_);
     w_->hide();
     w_->deleteLater();

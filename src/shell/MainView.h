@@ -24,6 +24,7 @@ public:
 
 private:
     void keys();
+    QSize given_;  // the size the frame was given last, to tell the player's own
     // The panes in F6 order: the tool row, then each visible child window.
     std::vector<QWidget*> panes() const;
     // The pane the keyboard is in, or null.
@@ -40,6 +41,8 @@ private:
     QMdiArea* area_;
     ToolRow* row_ = nullptr;
     ui::qt::SizeMenu* sizes_ = nullptr;
+    QMetaObject::Connection focus_;
+    QString lastPane_;  // the child window the keyboard was in last, or none: the tool row
     std::vector<QLabel*> money_;  // the money's figures, in a type of their own
 };
 

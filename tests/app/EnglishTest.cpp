@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QSlider>
 #include <QScrollArea>
@@ -274,13 +275,23 @@ void lookAt(QWidget* window, QStringList& faults) {
     };
     if (window->isWindow() && window->screen()) {
         opensInside(window, window->screen()->geometry());
-        // The frame alone may outgrow a small screen: its work area scrolls.
+        // With its title bar and borders; the frame alone may outgrow a
+        // small screen: its work area scrolls.
         const QSize room = window->screen()->availableGeometry().size();
-        if (window->objectName() != QStringLiteral("Main") && room.expandedTo(window->size()) != room)
+        if (window->objectName() != QStringLiteral("Main") && room.expandedTo(window->frameGeometry().size()) != room)
             faults << where(window) + QStringLiteral(" is larger than the screen");
     }
     for (auto* sub : window->findChildren<QMdiSubWindow*>())
         if (sub->isVisible()) opensInside(sub, sub->mdiArea()->viewport()->rect());
+    // A work area scrolls only to a window beyond its edge.
+    for (auto* area : window->findChildren<QMdiArea*>()) {
+        const auto subs = area->subWindowList();
+        const bool beyond = std::any_of(subs.begin(), subs.end(), [area](QMdiSubWindow* s) {
+            return s->isVisible() && !area->viewport()->rect().contains(s->geometry());
+        });
+        if (!beyond && (area->verticalScrollBar()->isVisible() || area->horizontalScrollBar()->isVisible()))
+            faults << where(area) + QStringLiteral(" scrolls to nothing");
+    }
     // The guide is on the screen, even where the frame runs past its edge.
     if (auto* guide = window->findChild<QMdiSubWindow*>(QStringLiteral("Hajimete")); guide && guide->isVisible()) {
         const QRect onScreen(guide->mapToGlobal(QPoint(0, 0)), guide->size());

@@ -16,9 +16,9 @@ namespace ui::qt {
 namespace {
 int step_ = 0;
 constexpr double kFactors[kTextSteps] = {1.0, 1.5, 2.0};
-// The desktop's own font, the 標準 every step grows from.
+// The desktop's own font, the 標準 every step grows from: the font in use
+// whenever the text is at 標準.
 std::optional<QFont> desktopFont;
-
 }  // namespace
 
 int textStep() { return step_; }
@@ -28,7 +28,7 @@ void setTextStep(int step) {
     useGameStyle();  // before the first window, whatever the size
     step = std::clamp(step, 0, kTextSteps - 1);
     if (step == step_) return;  // every widget asked for its size anew: only for a change
-    if (!desktopFont) desktopFont = QApplication::font();
+    if (step_ == 0 || !desktopFont) desktopFont = QApplication::font();
     step_ = step;
     QFont f = *desktopFont;
     if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * textFactor());
