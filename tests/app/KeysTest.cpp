@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -158,6 +159,12 @@ TEST_F(Keys, PaneKeysMoveBetweenTheToolRowAndTheChildWindows) {
         else if (QWidget* f = focus()) f->clearFocus();  // the keyboard in no pane
         press(r.key, r.mods);
         EXPECT_TRUE(focusIn(r.to)) << focusName();
+        // The window the keyboard enters comes in front of the others, and
+        // stays there as the weeks pass.
+        p.dispatch([] {});
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w(r.to))) {
+            EXPECT_EQ(sub->mdiArea()->subWindowList(QMdiArea::StackingOrder).constLast(), sub);
+        }
     };
     for (const Row& r : rows) play(r);
     play({"", Qt::Key_F6, Qt::NoModifier, "Command3"});

@@ -304,6 +304,7 @@ TEST_F(LookTest, ChildWindowsOpenInsideTheFrameAt1024By768) {
                 << ", bottom " << g.bottom() << " of " << room.bottom();
         };
         opens("Kivora", [] {});
+        opens("Hajimete", [] {});
         opens("Game", [&] { p.dispatch([&] { p.main().command1Click(); }); });
         opens("Choiwin", [&] { openFloor(2); });
         opens("Suii", [&] { p.dispatch([&] { p.main().fsuiiClick(); }); });
