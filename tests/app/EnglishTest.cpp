@@ -352,6 +352,12 @@ void lookAt(QWidget* window, QStringList& faults, const QStringList& pointed = {
             words(g, g->title());
             fits(g, fm.horizontalAdvance(g->title()) + 16, g->width(), g->title());
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            // An empty list says so rather than stand blank.
+            const QImage drawn = list->viewport()->grab().toImage();
+            QSet<QRgb> colours;
+            for (int y = 4; y < drawn.height() - 4; ++y)
+                for (int x = 4; x < drawn.width() - 4; ++x) colours << drawn.pixel(x, y);
+            if (list->count() == 0 && colours.size() < 2) faults << where(list) + QStringLiteral(" is a blank box");
             for (int i = 0; i < list->count(); ++i) {
                 words(list, list->item(i)->text());
                 fits(list, list->visualItemRect(list->item(i)).left() +
