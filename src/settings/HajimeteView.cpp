@@ -4,9 +4,11 @@
 #include <QHBoxLayout>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "settings/Hajimete.h"
@@ -20,8 +22,34 @@ constexpr int kWidth = 400;
 constexpr int kStep = 20;  // the places tried along each edge, this far apart
 }
 
+namespace {
+// Runs `f` whenever the watched widget changes size.
+class ResizeWatch : public QObject {
+public:
+    ResizeWatch(QWidget* w, std::function<void()> f) : QObject(w), f_(std::move(f)) { w->installEventFilter(this); }
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Resize) f_();
+        return false;
+    }
+private:
+    std::function<void()> f_;
+};
+}  // namespace
+
 HajimeteView::HajimeteView(Program& p, QMdiArea* area) : MdiView(p, p.hajimete(), area), f_(p.hajimete()) {
     Hajimete& h = f_;
+    // A frame grown or shrunk (by the player, or for the text size), or its
+    // work area scrolled, leaves the guide in sight: moved back in where it
+    // is no longer whole.
+    if (area) {
+        const auto inSight = [this] {
+            if (sub_ && sub_->isVisible() && !ui::qt::visibleRoom(sub_->mdiArea()).contains(sub_->geometry())) place();
+        };
+        room_ = new ResizeWatch(area->viewport(), inSight);
+        for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+            QObject::connect(bar, &QScrollBar::valueChanged, room_, inSight);
+    }
     auto* lay = new QVBoxLayout(body_);
     // The words scroll where even the widest guide the frame has room for is
     // too short for them; the buttons stay in sight below.
@@ -31,6 +59,7 @@ HajimeteView::HajimeteView(Program& p, QMdiArea* area) : MdiView(p, p.hajimete()
     auto* scroll = words_ = new QScrollArea;
     scroll->setObjectName(QStringLiteral("Words"));
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea { border: none; }"));  // no field, whatever the look
     scroll->setFocusPolicy(Qt::NoFocus);  // each step is said whole already
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidgetResizable(true);
@@ -63,6 +92,8 @@ HajimeteView::HajimeteView(Program& p, QMdiArea* area) : MdiView(p, p.hajimete()
         true);
 }
 
+HajimeteView::~HajimeteView() { delete room_; }
+
 // Shown where it covers nothing it points at, without taking the keyboard
 // from the window the player is in.
 void HajimeteView::showView() {
@@ -72,22 +103,19 @@ void HajimeteView::showView() {
     sub_->show();  // the area makes a window it shows the active one
     if (active && active != sub_) area->setActiveSubWindow(active);
     place();
-    sub_->raise();
 }
 
 void HajimeteView::refresh() {
     MdiView::refresh();
     if (!sub_ || !sub_->isVisible()) return;
-    // Placed afresh for a new step, or when a window it points at comes onto
-    // it; where no place is clear, once for each new arrangement (and not
-    // under the hand of a player who moved it there).
+    // Moved when a window its step needs is under it: for a new step, or
+    // when such a window came there (not when the player put it there).
     const QList<QRect> pointed = pointedAtNow();
-    const QRect mine = sub_->frameGeometry();
-    const bool covers = std::any_of(pointed.begin(), pointed.end(), [&](const QRect& r) { return mine.intersects(r); });
-    if (f_.step() != shownStep_ || (covers && pointed != placedAgainst_)) place();
-    // Above the other windows, which it may have to overlap where the frame
-    // has no free corner: the window the player works in never hides it.
-    if (sub_->mdiArea() && sub_->mdiArea()->subWindowList(QMdiArea::StackingOrder).constLast() != sub_) sub_->raise();
+    const bool onOne = covers(sub_->geometry(), pointed);
+    if (onOne && (f_.step() != shownStep_ || pointed != pointedBefore_)) return place();
+    // A new step's words where it is; moved only where they do not fit there.
+    if (f_.step() != shownStep_ && !fitWords()) return place();
+    pointedBefore_ = pointed;
 }
 
 QList<QRect> HajimeteView::pointedAtNow() const {
@@ -109,70 +137,136 @@ QRect HajimeteView::pointedAt(const QString& window) const {
     return {};
 }
 
-// Along the area's edges, the place that covers none of the windows the step
-// points at and the least of the other open windows.
-void HajimeteView::place() {
-    QMdiArea* area = sub_->mdiArea();
-    if (!area) return;
-    shownStep_ = f_.step();
-    placedAgainst_ = pointedAtNow();
-    // The part of the area on the screen: a frame larger than a small screen
-    // runs past its edge.
-    QRect room = area->viewport()->rect();
-    if (const QScreen* screen = area->screen()) {
-        const QRect free = screen->availableGeometry();
-        room &= QRect(area->viewport()->mapFromGlobal(free.topLeft()), free.size());
-        if (room.isEmpty()) room = area->viewport()->rect();
-    }
-    // Its height at a width: the title bar and edges, the words and the buttons.
+bool HajimeteView::covers(const QRect& r, const QList<QRect>& pointed) const {
+    return std::any_of(pointed.begin(), pointed.end(), [&](const QRect& p) { return r.intersects(p); });
+}
+
+int HajimeteView::heightAt(int width) const {
+    // The title bar and edges are the child window's margins round its contents.
+    const QMargins chrome = sub_->contentsMargins();
     const QMargins m = body_->layout()->contentsMargins();
-    const int edges = sub_->width() - body_->width(), chrome = sub_->height() - body_->height();
     // Measured beside a scroll bar: a scroll area that had one keeps it while
     // the words fill it to the last pixel.
     const int bar = sub_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, page_);
-    words_->ensurePolished();
     const int frame = 2 * words_->frameWidth();
-    const auto heightAt = [&](int width) {
-        return chrome + m.top() + frame +
-               page_->layout()->totalHeightForWidth(width - edges - m.left() - m.right() - frame - bar) +
-               body_->layout()->spacing() + row_->sizeHint().height() + m.bottom();
-    };
-    // As wide as the text has grown, and wider still while the words would
-    // not fit the area's height.
-    int width = std::min(ui::qt::px(kWidth), std::max(kWidth, room.width() / 2));
-    while (heightAt(width) > room.height() && width + kStep <= room.width()) width += kStep;
-    const QSize size(width, std::min(heightAt(width), std::max(room.height(), 1)));
-    const int left = room.left(), top = room.top();
-    const int right = std::max(left, room.right() + 1 - size.width());
-    const int bottom = std::max(top, room.bottom() + 1 - size.height());
-    std::vector<QPoint> places;
-    for (int x = right; x > left; x -= kStep) places.insert(places.end(), {QPoint(x, bottom), QPoint(x, top)});
-    for (int y = bottom; y > top; y -= kStep) places.insert(places.end(), {QPoint(right, y), QPoint(left, y)});
-    places.insert(places.end(), {QPoint(left, bottom), QPoint(left, top)});
-    const QStringList targets = f_.pointsAt();
-    const auto covered = [&](const QRect& r) {
-        qint64 pointed = 0, other = 0;
-        for (const QString& t : targets) {
-            const QRect both = r.intersected(pointedAt(t));
-            pointed += qint64(both.width()) * both.height();
-        }
-        for (QMdiSubWindow* s : area->subWindowList())
-            if (s != sub_ && s->isVisible() && !targets.contains(s->objectName())) {
-                const QRect both = r.intersected(s->frameGeometry());
-                other += qint64(both.width()) * both.height();
+    const int inner = width - chrome.left() - chrome.right() - m.left() - m.right() - frame - bar;
+    return chrome.top() + chrome.bottom() + m.top() + frame + page_->layout()->totalHeightForWidth(inner) +
+           body_->layout()->spacing() + row_->sizeHint().height() + m.bottom();
+}
+
+QSize HajimeteView::least() const {
+    const QMargins chrome = sub_->contentsMargins();
+    const QMargins m = body_->layout()->contentsMargins();
+    const int lines = 3 * words_->fontMetrics().lineSpacing() + 2 * words_->frameWidth();
+    return {row_->sizeHint().width() + m.left() + m.right() + chrome.left() + chrome.right(),
+            chrome.top() + chrome.bottom() + m.top() + lines + body_->layout()->spacing() + row_->sizeHint().height() +
+                m.bottom()};
+}
+
+void HajimeteView::place() {
+    QMdiArea* area = sub_->mdiArea();
+    if (!area) return;
+    words_->ensurePolished();
+    shownStep_ = f_.step();
+    pointedBefore_ = pointedAtNow();
+    const QRect room = ui::qt::visibleRoom(area);
+    const QRect now = sub_->geometry();
+    const QSize small = least();
+    sub_->setMinimumSize(small);  // the player cannot cut its buttons either
+    // The parts of the room clear of every window the step points at: each
+    // such window leaves the strips to its left, right, above and below.
+    std::vector<QRect> clear{room};
+    for (const QRect& p : pointedBefore_) {
+        std::vector<QRect> left;
+        for (const QRect& f : clear) {
+            if (!f.intersects(p)) {
+                left.push_back(f);
+                continue;
             }
-        return pointed * (qint64(room.width()) * room.height() + 1) + other;
-    };
-    QRect best(places.front(), size);
-    qint64 least = covered(best);
-    for (const QPoint& at : places)
-        if (const qint64 c = covered(QRect(at, size)); c < least) {
-            best = QRect(at, size);
-            least = c;
+            for (const QRect& part : {QRect(f.topLeft(), QPoint(p.left() - 1, f.bottom())),
+                                      QRect(QPoint(p.right() + 1, f.top()), f.bottomRight()),
+                                      QRect(f.topLeft(), QPoint(f.right(), p.top() - 1)),
+                                      QRect(QPoint(f.left(), p.bottom() + 1), f.bottomRight())})
+                if (part.width() >= small.width() && part.height() >= small.height()) left.push_back(part);
         }
-    sub_->setGeometry(best);
+        clear = std::move(left);
+    }
+    const auto others = [&](const QRect& r) {
+        qint64 under = 0;
+        for (QMdiSubWindow* s : area->subWindowList())
+            if (s != sub_ && s->isVisible() && !f_.pointsAt().contains(s->objectName())) {
+                const QRect both = r.intersected(s->frameGeometry());
+                under += qint64(both.width()) * both.height();
+            }
+        return under;
+    };
+    // In each: as wide as the text has grown, wider while the words do not
+    // fit its height; in one of its corners, or where it is if that is in it.
+    const int usual = std::min(ui::qt::px(kWidth), std::max(kWidth, room.width() / 2));
+    struct Score {
+        int hidden;    // its words' height out of sight
+        qint64 under;  // the other windows it covers
+        int moved;     // how far it moves
+        auto operator<=>(const Score&) const = default;
+    };
+    std::optional<std::pair<Score, QRect>> best;
+    for (const QRect& f : clear) {
+        int w = std::min(usual, f.width());
+        while (heightAt(w) > f.height() && w + kStep <= f.width()) w += kStep;
+        const QSize size(w, std::min(heightAt(w), f.height()));
+        for (const QPoint at : {QPoint(f.right() + 1 - w, f.bottom() + 1 - size.height()),
+                                QPoint(f.right() + 1 - w, f.top()), QPoint(f.left(), f.bottom() + 1 - size.height()),
+                                f.topLeft(), placed_ ? now.topLeft() : f.topLeft()}) {
+            const QRect r(at, size);
+            if (!f.contains(r)) continue;
+            // From where it was; the first time, from the room's lower right.
+            const int moved = placed_ ? (at - now.topLeft()).manhattanLength()
+                                      : (room.bottomRight() - r.bottomRight()).manhattanLength();
+            const Score score{heightAt(w) - size.height(), others(r), moved};
+            if (!best || score < best->first) best = {score, r};
+        }
+    }
+    // No room clear of them: along the room's edges, where it covers the
+    // least of them, as small as it gets if that covers less.
+    if (!best) {
+        qint64 fewest = -1;
+        for (const QSize size : {QSize(usual, std::min(heightAt(usual), room.height())), small}) {
+            const int right = std::max(room.left(), room.right() + 1 - size.width());
+            const int bottom = std::max(room.top(), room.bottom() + 1 - size.height());
+            for (int x = right; x >= room.left(); x -= kStep)
+                for (int y : {bottom, room.top()}) {
+                    qint64 under = 0;
+                    for (const QRect& p : pointedBefore_) {
+                        const QRect both = QRect(QPoint(x, y), size).intersected(p);
+                        under += qint64(both.width()) * both.height();
+                    }
+                    if (fewest < 0 || under < fewest) {
+                        fewest = under;
+                        best = {Score{}, QRect(QPoint(x, y), size)};
+                    }
+                }
+        }
+    }
+    sub_->setGeometry(best->second);
     keepInside();
     sub_->raise();
+    placed_ = true;
+}
+
+bool HajimeteView::fitWords() {
+    shownStep_ = f_.step();
+    QMdiArea* area = sub_->mdiArea();
+    if (!area) return true;
+    const QRect room = ui::qt::visibleRoom(area);
+    const QRect g = sub_->geometry();
+    const int want = std::max(heightAt(g.width()), least().height());
+    // Its bottom edge kept, with its buttons; down from the room's top where
+    // there is not that much above it.
+    QRect r(QPoint(g.left(), g.bottom() + 1 - want), g.bottomRight());
+    if (r.top() < room.top()) r.moveTop(room.top());
+    if (!room.contains(r) || covers(r, pointedAtNow())) return false;
+    sub_->setGeometry(r);
+    return true;
 }
 
 }  // namespace settings

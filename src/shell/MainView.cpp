@@ -1,23 +1,31 @@
 #include "shell/MainView.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolBar>
 #include <algorithm>
 
 #include "shell/Main.h"
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
+#include "ui/qt/LanguageMenu.h"
 #include "ui/qt/ScreenReader.h"
+#include "ui/qt/SizeMenu.h"
+#include "ui/qt/SpokenDate.h"
 #include "ui/qt/TextSize.h"
+#include "ui/qt/WorkArea.h"
 
 namespace shell {
 
 namespace {
+// The frame's usual size at 標準.
+constexpr QSize kUsual(1100, 720);
+
 // What lies `step` places from `here` round a ring of widgets; from outside
 // the ring, the first going forwards and the last going back.
 template <class W>
@@ -60,21 +68,6 @@ QString keyNames(std::initializer_list<QKeySequence> keys) {
     return names.join(QStringLiteral(", "));
 }
 
-// The game's date as it is said: "2年目 1月 1週", "Year 2 Month 1 Week 1";
-// nothing before a game. Read from the game itself, so it is there whichever
-// windows are open.
-QString spokenDate(const state::GameState& s) {
-    if (s.Ye1 < 1) return {};
-    QStringList parts;
-    for (auto [n, unit] : {std::pair{int(s.Ye1), u"年目"}, {int(s.Mon1), u"月"}, {int(s.We1), u"週"}}) {
-        const QString word = ui::qt::shown(QString::fromUtf16(unit));
-        parts << (ui::qt::unitsBeforeNumbers() ? ui::qt::figureWords({word}, QString::number(n), {})
-                                               : ui::qt::figureWords({}, QString::number(n), {word}));
-        if (parts.size() > 1) parts.back()[0] = parts.back()[0].toLower();  // "Year 2 month 1 week 1"
-    }
-    return parts.join(u' ');
-}
-
 class Frame : public QMainWindow {
 public:
     Frame(Program& p) : p_(p) {}
@@ -91,12 +84,7 @@ private:
 MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMdiArea) {
     Main& m = p.main();
     w_->setObjectName(QStringLiteral("Main"));
-    // The frame's usual size, smaller on a screen without room for it (with
-    // a little left for the window manager's title bar and borders).
-    QSize size = ui::qt::px(QSize(1100, 720));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
-    w_->resize(size);
+    ui::qt::fitOnScreen(w_, ui::qt::px(kUsual), given_);
     area_->setObjectName(QStringLiteral("MdiArea"));
     // A small frame scrolls to its child windows instead of cutting them off.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -123,47 +111,16 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     bind.action(open->addAction(QString()), m.Fmokuhyou, "Fmokuhyou", [&m] { m.fmokuhyouClick(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    // The text size and the language are the player's, not the game's: no
-    // rule reads them, so they live here and in the settings file only.
+    // The text size, the look and the language are the player's, not the
+    // game's: no rule reads them, so they live here and in the settings file only.
     open->addSeparator();
-    QMenu* sizes = open->addMenu(ui::qt::shown(QStringLiteral("文字の大きさ")));
-    sizes->setObjectName(QStringLiteral("TextSize"));
-    auto* sizeGroup = new QActionGroup(sizes);
-    for (const char16_t* step : {u"標準", u"大", u"特大"}) {
-        QAction* a = sizes->addAction(ui::qt::shown(QString::fromUtf16(step)));
-        a->setObjectName(QStringLiteral("TextSize%1").arg(sizeGroup->actions().size()));
-        a->setCheckable(true);
-        a->setChecked(sizeGroup->actions().size() == ui::qt::textStep());
-        const int n = int(sizeGroup->actions().size());
-        sizeGroup->addAction(a);
-        QObject::connect(a, &QAction::triggered, w_, [this, n] { textSize(n); });
-    }
-    // High contrast is the player's way of seeing, not part of the game: it
-    // changes every window at once and is kept for the next run; the clock
-    // and the game go on untouched.
+    sizes_ = new ui::qt::SizeMenu(open, [this](int step) { textSize(step); });
+    // High contrast changes every window at once and is kept for the next
+    // run; the clock and the game go on untouched.
     QAction* contrast = open->addAction(QString());
-    contrast->setCheckable(true);
-    contrast->setChecked(ui::qt::highContrast());
-    contrast->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
-    bind.action(contrast, m.Fcontrast, "Fcontrast", [&p, contrast] {
-        p.prefs.setHighContrast(contrast->isChecked());
-        ui::qt::useHighContrast(*qApp, contrast->isChecked());
-    });
-    QMenu* languages = open->addMenu(ui::qt::shown(QStringLiteral("言語")));
-    languages->setObjectName(QStringLiteral("Language"));
-    auto* languageGroup = new QActionGroup(languages);
-    const QString kept = p.prefs.language().isEmpty()
-                             ? (ui::qt::language() == ui::qt::Language::English ? QStringLiteral("en") : QStringLiteral("ja"))
-                             : p.prefs.language();
-    // Each language by its own name, so a player who cannot read this one finds theirs.
-    for (auto [code, name] : {std::pair{"ja", u"日本語"}, {"en", u"English"}}) {
-        QAction* a = languages->addAction(QString::fromUtf16(name));
-        a->setObjectName(QStringLiteral("Language_") + QLatin1String(code));
-        a->setCheckable(true);
-        a->setChecked(kept == QLatin1String(code));
-        languageGroup->addAction(a);
-        QObject::connect(a, &QAction::triggered, w_, [this, c = QString::fromLatin1(code)] { chooseLanguage(c); });
-    }
+    bind.action(contrast, m.Fcontrast, "Fcontrast",
+                ui::qt::contrastSwitch(contrast, [&p](bool on) { p.prefs.setHighContrast(on); }));
+    ui::qt::addLanguageMenu(open, p, p.prefs.language(), [&p](const QString& code) { p.prefs.setLanguage(code); });
     QMenu* help = bar->addMenu(ui::qt::shown(m.Help.caption));
     help->setObjectName(QStringLiteral("Help"));
     // What a menu opens is said; the frame the menu gives back is not, again.
@@ -225,8 +182,12 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     bind.news(w_, [&m] { return m.Command4.caption; }, [frame = w_] { return frame->windowTitle(); });
     // The turn of the year is news; the weeks pass quietly.
     bind.news(w_, [&p] { return p.state.Ye1 > 1 ? QString::number(p.state.Ye1) : QString(); },
-              [&p] { return p.state.Ye1 > 1 ? spokenDate(p.state) : QString(); });
+              [&p] { return p.state.Ye1 > 1 ? ui::qt::spokenDate(p.state.Ye1, p.state.Mon1, p.state.We1) : QString(); });
     keys();
+    ui::qt::followKeyboard(area_);
+    focus_ = QObject::connect(qApp, &QApplication::focusChanged, w_, [this] {
+        if (QWidget* pane = paneWithFocus()) lastPane_ = pane == row_ ? QString() : pane->objectName();
+    });
 }
 
 void MainView::keys() {
@@ -272,19 +233,13 @@ void MainView::keys() {
     key(QKeySequence(Qt::CTRL | Qt::Key_M), [this] {
         ui::qt::announce(w_, [this] {
             return ui::qt::spokenList({ui::qt::spokenName(w_->findChild<QLabel*>(QStringLiteral("OkaneH"))),
-                                       spokenDate(p_.state)});
+                                       ui::qt::spokenDate(p_.state.Ye1, p_.state.Mon1, p_.state.We1)});
         });
     });
     QAction* help = w_->findChild<QAction*>(QStringLiteral("Fhelp"));
     key(QKeySequence(Qt::Key_F1), [help] {
         if (help->isEnabled()) help->trigger();
     });
-
-    // The text one step larger or smaller, or back to 標準, as in a browser.
-    key(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { textSize(ui::qt::textStep() + 1); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { textSize(ui::qt::textStep() + 1); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { textSize(ui::qt::textStep() - 1); });
-    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { textSize(0); });
 
     key(QKeySequence(Qt::Key_F6), [this] { nextPane(1, false); });
     key(QKeySequence(Qt::SHIFT | Qt::Key_F6), [this] { nextPane(-1, false); });
@@ -296,13 +251,13 @@ void MainView::keys() {
 }
 
 void MainView::textSize(int step) {
-    step = std::clamp(step, 0, ui::qt::kTextSteps - 1);
-    if (step == ui::qt::textStep()) return;
     p_.prefs.setTextStep(step);
-    // Where the keyboard was: the tool row, or a child window by its name.
+    // Where the keyboard was: the tool row, or a child window by its name;
+    // under a dialog, where it goes back to when the dialog closes.
     QWidget* pane = paneWithFocus();
-    const QString active = area_->activeSubWindow() ? area_->activeSubWindow()->objectName() : QString();
-    const bool onRow = pane == row_;
+    const bool onRow = pane ? pane == row_ : lastPane_.isEmpty();
+    const QString active = onRow ? QString() : pane ? pane->objectName() : lastPane_;
+    const bool underDialog = !pane && QApplication::activeModalWidget();
     ui::qt::setTextStep(step);
     for (QLabel* l : money_) {
         QFont f = l->font();
@@ -314,21 +269,23 @@ void MainView::textSize(int step) {
         probe.setFont(b->font());
         b->setMinimumHeight(probe.sizeHint().height());
     }
-    w_->findChildren<QAction*>(QStringLiteral("TextSize%1").arg(step)).value(0)->setChecked(true);
-    // The child windows are made afresh at the new size, where they were;
-    // the game inside them and its clock are not touched.
+    ui::qt::fitOnScreen(w_, ui::qt::px(kUsual), given_);
+    // The frame laid out at the new size first: its work area is the room
+    // the windows are placed in.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // The child windows are made afresh at the new size, where they were
+    // before the work area was scrolled; the game inside them and its clock
+    // are not touched. A dialog is made afresh too, and keeps the keyboard.
+    area_->horizontalScrollBar()->setValue(0);
+    area_->verticalScrollBar()->setValue(0);
     p_.dispatch([this] { p_.redrawViews(&p_.main); });
+    // A dialog drawn afresh takes the keyboard from there as it opens; a
+    // message box still up keeps it.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if ((!pane && !underDialog) || (modal && modal->isVisible())) return;
     for (QMdiSubWindow* sub : area_->subWindowList())
-        if (!onRow && !active.isEmpty() && sub->objectName() == active && sub->isVisible()) return enterPane(sub);
-    if (pane) enterPane(row_);
-}
-
-void MainView::chooseLanguage(const QString& code) {
-    const QString running = ui::qt::language() == ui::qt::Language::English ? QStringLiteral("en") : QStringLiteral("ja");
-    p_.prefs.setLanguage(code);
-    // The windows and the toolkit's own words cannot all change under a
-    // running game: the language is the next start's.
-    if (code != running) p_.dispatch([this] { p_.ask(QStringLiteral("言語は次に始めたときから変わります")); });
+        if (!onRow && sub->objectName() == active && sub->isVisible()) return enterPane(sub);
+    enterPane(row_);
 }
 
 std::vector<QWidget*> MainView::panes() const {
@@ -370,6 +327,9 @@ void MainView::nextPane(int step, bool childrenOnly) {
 }
 
 MainView::~MainView() {
+    // The frame goes later than this view: nothing in it calls the view.
+    QObject::disconnect(focus_);
+    delete sizes_;
     ui::qt::forgetNews(w_);
     w_->hide();
     w_->deleteLater();

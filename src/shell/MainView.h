@@ -2,6 +2,8 @@
 #include "ui/qt/Views.h"
 #include "shell/Program.h"
 
+namespace ui::qt { class SizeMenu; }
+
 namespace shell {
 
 class ToolRow;
@@ -22,6 +24,7 @@ public:
 
 private:
     void keys();
+    QSize given_;  // the size the frame was given last, to tell the player's own
     // The panes in F6 order: the tool row, then each visible child window.
     std::vector<QWidget*> panes() const;
     // The pane the keyboard is in, or null.
@@ -31,14 +34,15 @@ private:
     void nextPane(int step, bool childrenOnly);
     // The text at `step` (0 標準, 1 大, 2 特大) in every window at once, and kept.
     void textSize(int step);
-    // The language of the next start ("ja" or "en"), kept.
-    void chooseLanguage(const QString& code);
 
     Program& p_;
     ui::qt::Binder bind;
     QMainWindow* w_;
     QMdiArea* area_;
     ToolRow* row_ = nullptr;
+    ui::qt::SizeMenu* sizes_ = nullptr;
+    QMetaObject::Connection focus_;
+    QString lastPane_;  // the child window the keyboard was in last, or none: the tool row
     std::vector<QLabel*> money_;  // the money's figures, in a type of their own
 };
 

@@ -49,7 +49,13 @@ void HolderBase::showModal() {
     f.modal = true;
     ensureView();
     rt_.refreshViews();  // what the handler wrote so far shows behind the dialog
-    rt_.seams.runModal(f, view_.get());
+    // A window drawn afresh while the player read it (the text size) is
+    // waited for again in its new view.
+    View* waited = nullptr;
+    do {
+        waited = view_.get();
+        rt_.seams.runModal(f, waited);
+    } while (form_.get() == &f && f.visible && f.modal && view_ && view_.get() != waited);
 }
 
 void HolderBase::hide() {
@@ -75,12 +81,14 @@ bool HolderBase::unload() {
 }
 
 void HolderBase::redraw() {
-    if (!view_ || (form_ && form_->visible && form_->modal)) return;
-    view_->hideView();
+    if (!view_) return;
+    view_->hideView();  // a modal window's wait in it ends (showModal waits again)
     rt_.bury(nullptr, std::move(view_));
     if (!form_ || !form_->visible) return;  // a hidden window gets its new view when shown
     ensureView();
-    if (view_) { view_->refresh(); view_->showView(); }
+    if (!view_) return;
+    view_->refresh();
+    if (!form_->modal) view_->showView();  // a modal one shows as it is waited for
 }
 
 void Runtime::redrawViews(const HolderBase* keep) {

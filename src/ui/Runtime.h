@@ -105,7 +105,7 @@ public:
     void refresh() { if (view_) view_->refresh(); }
     // A new view for the same form, shown where the old one was shown: the
     // views' look changed (the text size), the window did not. No handler
-    // runs; a modal window waiting for its player keeps the view it waits in.
+    // runs; a modal window waiting for its player is waited for in its new view.
     void redraw();
 
 protected:

@@ -1,21 +1,34 @@
 // High contrast: every text the game shows reads against its ground, in the
-// normal look (4.5:1) and in high contrast (7:1); the help pages' own
-// colours give way; the desktop's wish is heard.
+// normal look (4.5:1) and in high contrast (7:1), the child windows' titles
+// and buttons as drawn; the help pages' own colours give way; the desktop's
+// wish is heard.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QStyleOption>
 #include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
 #include <map>
+#include <optional>
 
+#include "ViewFactory.h"
 #include "building/GaikanView.h"
 #include "building/Signs.h"
+#include "shell/Main.h"
 #include "support/TestSeams.h"
+#include "support/ViewSupport.h"
 #include "ui/qt/Binder.h"
 #include "ui/qt/Contrast.h"
+#include "ui/qt/Keyboard.h"
 
 namespace {
 using P = QPalette;
@@ -26,6 +39,82 @@ struct Mode {
     explicit Mode(bool high) { ui::qt::useHighContrast(*qApp, high); }
     ~Mode() { ui::qt::useHighContrast(*qApp, false); }
 };
+
+// A part of a child window's title bar as drawn: the colour most of it
+// has (or the ground it is on), and the colour in it that stands out most
+// from that (the words' or the sign's own, past their soft edges).
+struct Drawn {
+    QColor ground, words;
+    bool operator==(const Drawn&) const = default;
+};
+Drawn drawnIn(const QImage& image, const QRect& part, std::optional<QColor> on = {}) {
+    std::map<QRgb, int> seen;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x) ++seen[image.pixel(x, y)];
+    const QColor ground = on ? *on : QColor::fromRgb(std::max_element(seen.begin(), seen.end(), [](auto& a, auto& b) {
+                                                         return a.second < b.second;
+                                                     })->first);
+    QColor words = ground;
+    for (const auto& [rgb, n] : seen)
+        if (ui::qt::contrastRatio(QColor::fromRgb(rgb), ground) > ui::qt::contrastRatio(words, ground))
+            words = QColor::fromRgb(rgb);
+    return {ground, words};
+}
+
+// A game through the real windows: the building window and the guide open.
+struct OpenGame {
+    class Seams : public FolderSeams {
+        ui::Answer ask(const ui::Prompt& p) override {
+            return p.buttons == ui::Prompt::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
+        }
+    };
+    Seams seams;
+    Program p{seams};
+    QWidget* frame = nullptr;
+    OpenGame() {
+        seams.copyPictures();
+        app::wire(seams, p);
+        frame = openRealFrame(p);
+        QTimer::singleShot(0, [] {
+            QWidget* namer = QApplication::activeModalWidget();
+            ASSERT_NE(namer, nullptr);
+            find<QLineEdit>(namer, "Text1")->setText(QStringLiteral("山田"));
+            QTest::mouseClick(find<QPushButton>(namer, "Command1"), Qt::LeftButton);
+        });
+        p.dispatch([&] { p.main().fstaClick(); });
+    }
+    ~OpenGame() {
+        ui::qt::useHighContrast(*qApp, false);
+        p.main.view()->hideView();
+    }
+    QMdiSubWindow* window(const char* name) { return find<QMdiSubWindow>(frame, name); }
+    // As the player switches it, by the menu's entry.
+    void highContrast(bool on) {
+        auto* entry = frame->findChild<QAction*>(QStringLiteral("Fcontrast"));
+        if (entry->isChecked() != on) entry->trigger();
+    }
+    // The window's title bar as drawn: its title, and the sign of its
+    // minimize and close buttons.
+    std::vector<Drawn> titleBar(QMdiSubWindow* sub) {
+        QCoreApplication::processEvents();
+        const QImage shot = sub->grab().toImage();
+        QStyleOptionTitleBar bar;
+        bar.initFrom(sub);
+        bar.rect = QRect(0, 0, sub->width(), sub->contentsMargins().top());
+        bar.titleBarFlags = sub->windowFlags();
+        std::vector<Drawn> parts{drawnIn(shot, bar.rect)};
+        for (auto sc : {QStyle::SC_TitleBarMinButton, QStyle::SC_TitleBarCloseButton}) {
+            const QRect button = sub->style()->subControlRect(QStyle::CC_TitleBar, &bar, sc, sub);
+            // Its sign, in its middle, against the button's own ground.
+            parts.push_back(drawnIn(shot,
+                                    button.adjusted(button.width() / 4, button.height() / 4, -button.width() / 4,
+                                                    -button.height() / 4),
+                                    drawnIn(shot, button).ground));
+        }
+        return parts;
+    }
+};
+
 }  // namespace
 
 TEST(Contrast, EveryTextReadsAgainstItsGround) {
@@ -36,6 +125,9 @@ TEST(Contrast, EveryTextReadsAgainstItsGround) {
         P::ColorRole ground;
         uint32_t form = kPalette;  // a form's colour, drawn as the binder draws it
         bool highOnly = false;     // the normal look leaves what cannot be used faint
+        // A child window's title bar as drawn, in a state of its own: its
+        // title and the signs of its buttons.
+        std::function<QMdiSubWindow*(OpenGame&)> title = {};
     } rows[] = {
         {"words", P::Active, P::WindowText, P::Window},
         {"words of a window behind", P::Inactive, P::WindowText, P::Window},
@@ -53,39 +145,65 @@ TEST(Contrast, EveryTextReadsAgainstItsGround) {
         {"black labels", P::Active, P::WindowText, P::Window, 0x000000},
         {"red labels: the blocks, a loss", P::Active, P::WindowText, P::Window, 0xFF0000},
         {"blue labels: the floors, the panel's links", P::Active, P::WindowText, P::Window, 0x0000FF},
+        {"a child window's title in front", P::Active, P::WindowText, P::Window, kPalette, false,
+         [](OpenGame& g) {
+             g.window("Kivora")->mdiArea()->setActiveSubWindow(g.window("Kivora"));
+             ui::qt::focusByKey(find<QWidget>(g.frame, "Command3"));  // the keyboard on the tool row
+             return g.window("Kivora");
+         }},
+        {"a child window's title in front, the keyboard in it", P::Active, P::WindowText, P::Window, kPalette, false,
+         [](OpenGame& g) {
+             ui::qt::focusByKey(ui::qt::firstKeyFocus(g.window("Kivora")));
+             return g.window("Kivora");
+         }},
+        {"a child window's title behind", P::Active, P::WindowText, P::Window, kPalette, false,
+         [](OpenGame& g) {
+             ui::qt::focusByKey(ui::qt::firstKeyFocus(g.window("Kivora")));
+             return g.window("Hajimete");
+         }},
     };
     TestSeams seams;
     Program program(seams);
     ui::qt::Binder bind(program);
     ui::Label formLabel;
     QLabel* drawn = bind.label(new QLabel, formLabel, "Drawn");
-    for (bool high : {false, true}) {
-        const Mode mode(high);
+    // Switched on and off again, the look is the desktop's as it was. The
+    // game's windows stay open throughout, as a player's do.
+    std::map<std::string, std::vector<Drawn>> before;
+    ui::qt::useHighContrast(*qApp, false);  // as the program starts
+    OpenGame game;
+    for (bool high : {false, true, false}) {
+        game.highContrast(high);
+        const bool again = !high && !before.empty();
+        const double least = high ? 7.0 : 4.5;
         const QPalette pal = QApplication::palette();
         for (const Row& r : rows) {
-            SCOPED_TRACE(std::string(r.what) + (high ? " (high contrast)" : " (normal)"));
+            SCOPED_TRACE(std::string(r.what) + (high ? " (high contrast)" : again ? " (normal again)" : " (normal)"));
             if (r.highOnly && !high) continue;
-            formLabel.colour = r.form;
-            bind.refresh();
-            const QColor text = r.form == kPalette ? pal.color(r.group, r.text) : drawn->palette().color(P::WindowText);
-            EXPECT_GE(ui::qt::contrastRatio(text, pal.color(r.group, r.ground)), ui::qt::textRatio(high))
-                << text.name().toStdString() << " on " << pal.color(r.group, r.ground).name().toStdString();
-        }
-        // A child window's title is written in the words' colour under the
-        // sheet, whether the window is in front or behind.
-        if (high) {
-            QWidget sub, contents;
-            ui::qt::dressTitleBar(&sub, &contents);
-            for (auto group : {P::Active, P::Inactive})
-                EXPECT_GE(ui::qt::contrastRatio(pal.color(P::WindowText), sub.palette().color(group, P::Window)),
-                          ui::qt::textRatio(true));
+            std::vector<Drawn> seen;
+            if (r.title) {
+                QMdiSubWindow* sub = r.title(game);
+                game.p.dispatch([] {});  // a tick's worth: every view drawn again
+                seen = game.titleBar(sub);
+            } else {
+                formLabel.colour = r.form;
+                bind.refresh();
+                const QColor text = r.form == kPalette ? pal.color(r.group, r.text) : drawn->palette().color(P::WindowText);
+                seen = {{pal.color(r.group, r.ground), text}};
+            }
+            // Words at the ratio of the look; a button's sign as any drawn part, at 3:1.
+            for (size_t i = 0; i < seen.size(); ++i)
+                EXPECT_GE(ui::qt::contrastRatio(seen[i].words, seen[i].ground), i == 0 ? least : 3.0)
+                    << i << ": " << seen[i].words.name().toStdString() << " on " << seen[i].ground.name().toStdString();
+            if (again) EXPECT_EQ(seen, before[r.what]);
+            else if (!high) before[r.what] = seen;
         }
         // 外観's plates carry their words in white.
         for (const building::Sign* sign : {&building::kRoofSign, &building::kLobbySign, &building::kTenantSigns[0],
                                            &building::kTenantSigns[1], &building::kTenantSigns[2],
                                            &building::kTenantSigns[3]}) {
             SCOPED_TRACE(sign->english + std::string(high ? " (high contrast)" : " (normal)"));
-            EXPECT_GE(ui::qt::contrastRatio(Qt::white, building::plateColour(sign)), ui::qt::textRatio(high));
+            EXPECT_GE(ui::qt::contrastRatio(Qt::white, building::plateColour(sign)), least);
         }
     }
     delete drawn;

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSet>
 #include <QSlider>
 #include <QScrollArea>
@@ -39,6 +40,7 @@
 #include "building/Kivora.h"
 #include "finance/Bank.h"
 #include "finance/Houkoku.h"
+#include "settings/Hajimete.h"
 #include "settings/SetS.h"
 #include "shell/Main.h"
 #include "shell/Namer.h"
@@ -48,6 +50,7 @@
 #include "ui/qt/Language.h"
 #include "ui/qt/Binder.h"
 #include "ui/qt/Contrast.h"
+#include "ui/qt/Views.h"
 #include "ui/qt/TextSize.h"
 
 using ui::qt::Language;
@@ -257,7 +260,8 @@ struct Game {
 // president's name aside) when the game speaks English, whole in its widget,
 // and the window opened where it can be reached: a child window inside the
 // frame's work area (which scrolls to the rest of it), a dialog on the screen.
-void lookAt(QWidget* window, QStringList& faults) {
+// The guide covers none of the windows its step points at (`pointed`).
+void lookAt(QWidget* window, QStringList& faults, const QStringList& pointed = {}) {
     if (!window) return;
     for (int i = 0; i < 3; ++i) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const auto where = [window](const QObject* w) {
@@ -274,27 +278,45 @@ void lookAt(QWidget* window, QStringList& faults) {
     };
     if (window->isWindow() && window->screen()) {
         opensInside(window, window->screen()->geometry());
-        // The frame alone may outgrow a small screen: its work area scrolls.
+        // With its title bar and borders; the frame alone may outgrow a
+        // small screen: its work area scrolls.
         const QSize room = window->screen()->availableGeometry().size();
-        if (window->objectName() != QStringLiteral("Main") && room.expandedTo(window->size()) != room)
+        if (window->objectName() != QStringLiteral("Main") && room.expandedTo(window->frameGeometry().size()) != room)
             faults << where(window) + QStringLiteral(" is larger than the screen");
     }
     for (auto* sub : window->findChildren<QMdiSubWindow*>())
         if (sub->isVisible()) opensInside(sub, sub->mdiArea()->viewport()->rect());
+    // A work area scrolls only to a window beyond its edge.
+    for (auto* area : window->findChildren<QMdiArea*>()) {
+        const auto subs = area->subWindowList();
+        const bool beyond = std::any_of(subs.begin(), subs.end(), [area](QMdiSubWindow* s) {
+            return s->isVisible() && !area->viewport()->rect().contains(s->geometry());
+        });
+        if (!beyond && (area->verticalScrollBar()->isVisible() || area->horizontalScrollBar()->isVisible()))
+            faults << where(area) + QStringLiteral(" scrolls to nothing");
+    }
     // The guide is on the screen, even where the frame runs past its edge.
     if (auto* guide = window->findChild<QMdiSubWindow*>(QStringLiteral("Hajimete")); guide && guide->isVisible()) {
         const QRect onScreen(guide->mapToGlobal(QPoint(0, 0)), guide->size());
         if (!guide->screen()->availableGeometry().contains(onScreen))
             faults << where(guide) + QStringLiteral(" runs off the screen");
     }
-    // The guide may overlap the others, so none hides it.
-    for (auto* area : window->findChildren<QMdiArea*>()) {
-        const auto order = area->subWindowList(QMdiArea::StackingOrder);
-        if (!order.isEmpty() && order.back()->objectName() != QStringLiteral("Hajimete"))
-            for (auto* sub : order)
-                if (sub->objectName() == QStringLiteral("Hajimete") && sub->isVisible())
-                    faults << where(sub) + QStringLiteral(" is under ") + order.back()->objectName();
-    }
+    // The guide covers no window its step points at where the screen has
+    // room beside it for the guide at its least.
+    if (auto* guide = window->findChild<QMdiSubWindow*>(QStringLiteral("Hajimete")); guide && guide->isVisible())
+        for (const QString& name : pointed)
+            if (auto* sub = window->findChild<QMdiSubWindow*>(name);
+                sub && sub->isVisible() && sub->geometry().intersects(guide->geometry())) {
+                const QRect room = ui::qt::visibleRoom(sub->mdiArea()), p = sub->geometry();
+                for (const QRect& beside : {QRect(room.topLeft(), QPoint(p.left() - 1, room.bottom())),
+                                            QRect(QPoint(p.right() + 1, room.top()), room.bottomRight()),
+                                            QRect(room.topLeft(), QPoint(room.right(), p.top() - 1)),
+                                            QRect(QPoint(room.left(), p.bottom() + 1), room.bottomRight())})
+                    if (beside.width() >= guide->minimumWidth() && beside.height() >= guide->minimumHeight()) {
+                        faults << where(guide) + QStringLiteral(" covers ") + name;
+                        break;
+                    }
+            }
     const auto fits = [&](const QObject* w, int need, int room, const QString& text) {
         if (need > room)
             faults << where(w) + QStringLiteral(" cuts \"%1\" (%2 > %3 px)").arg(text).arg(need).arg(room);
@@ -315,7 +337,10 @@ void lookAt(QWidget* window, QStringList& faults) {
                 fits(l, l->heightForWidth(l->width()), l->height(), l->text());  // every line it wraps into
             }
         } else if (auto* page = qobject_cast<QScrollArea*>(w)) {
-            fits(page, page->widget()->height(), page->viewport()->height(), QStringLiteral("its words"));
+            // Above 標準, on a screen too small for them, its words may scroll:
+            // its scroll bar shows there is more.
+            if (ui::qt::textStep() == 0 || !page->verticalScrollBar()->isVisible())
+                fits(page, page->widget()->height(), page->viewport()->height(), QStringLiteral("its words"));
         } else if (auto* b = qobject_cast<QPushButton*>(w)) {
             words(b, b->text());
             QStyleOptionButton opt;
@@ -327,6 +352,12 @@ void lookAt(QWidget* window, QStringList& faults) {
             words(g, g->title());
             fits(g, fm.horizontalAdvance(g->title()) + 16, g->width(), g->title());
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            // An empty list says so rather than stand blank.
+            const QImage drawn = list->viewport()->grab().toImage();
+            QSet<QRgb> colours;
+            for (int y = 4; y < drawn.height() - 4; ++y)
+                for (int x = 4; x < drawn.width() - 4; ++x) colours << drawn.pixel(x, y);
+            if (list->count() == 0 && colours.size() < 2) faults << where(list) + QStringLiteral(" is a blank box");
             for (int i = 0; i < list->count(); ++i) {
                 words(list, list->item(i)->text());
                 fits(list, list->visualItemRect(list->item(i)).left() +
@@ -382,6 +413,7 @@ struct SizeRow {
     const char* keptWindow;  // left by the player where this screen has no room
     QRect kept;
     bool highContrast = false;  // whose frames take room of their own
+    const char* sizesOnTheWay = "";  // steps the player goes through after playing, every window open
 };
 class EveryWindow : public ::testing::TestWithParam<SizeRow> {
 protected:
@@ -394,7 +426,7 @@ protected:
 INSTANTIATE_TEST_SUITE_P(English, EveryWindow,
                          ::testing::Values(SizeRow{Language::English, 0, "Suii", QRect(5000, 4000, 300, 200)},
                                            SizeRow{Language::English, 1, "Bank", QRect(-3000, 9000, 300, 200), true},
-                                           SizeRow{Language::English, 2, "Gaikan", QRect(0, 0, 9000, 9000)},
+                                           SizeRow{Language::English, 2, "Gaikan", QRect(0, 0, 9000, 9000), false, "102"},
                                            SizeRow{Language::Japanese, 0, "Bank", QRect(2000, -50, 300, 200), true},
                                            SizeRow{Language::Japanese, 1, "Mokuhyou", QRect(-900, -900, 10, 10)},
                                            SizeRow{Language::Japanese, 2, "SetS", QRect(7000, 7000, 340, 190), true}));
@@ -410,12 +442,15 @@ TEST_P(EveryWindow, ShowsItsLanguageThatFitsAtEachTextSize) {
     const auto look = [&](QWidget* w) {
         ASSERT_NE(w, nullptr) << g.seams.opening.toStdString();
         seen << w->objectName();
-        lookAt(w, faults);
+        const settings::Hajimete* guide = g.p.hajimete.peek();
+        lookAt(w, faults, guide && guide->visible ? guide->pointsAt() : QStringList());
     };
     g.seams.look = look;
     g.play();
     QWidget* frame = topLevel(QStringLiteral("Main"));
     ASSERT_NE(frame, nullptr);
+    for (const char* step = row.sizesOnTheWay; *step; ++step)
+        frame->findChild<QAction*>(QStringLiteral("TextSize") + QLatin1Char(*step))->trigger();
     EXPECT_EQ(frame->windowTitle(), row.language == Language::English ? QStringLiteral("President 山田 - running")
                                                                        : QStringLiteral("山田社長 - 行動中"));
     EXPECT_EQ(ui::qt::textStep(), row.textStep);

@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <memory>
@@ -157,6 +159,12 @@ TEST_F(Keys, PaneKeysMoveBetweenTheToolRowAndTheChildWindows) {
         else if (QWidget* f = focus()) f->clearFocus();  // the keyboard in no pane
         press(r.key, r.mods);
         EXPECT_TRUE(focusIn(r.to)) << focusName();
+        // The window the keyboard enters comes in front of the others, and
+        // stays there as the weeks pass.
+        p.dispatch([] {});
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(w(r.to))) {
+            EXPECT_EQ(sub->mdiArea()->subWindowList(QMdiArea::StackingOrder).constLast(), sub);
+        }
     };
     for (const Row& r : rows) play(r);
     play({"", Qt::Key_F6, Qt::NoModifier, "Command3"});
@@ -172,22 +180,62 @@ TEST_F(Keys, PaneKeysMoveBetweenTheToolRowAndTheChildWindows) {
     play({"Tugi", Qt::Key_Tab, Qt::ControlModifier, "Choiwin"});
     play({"Choiwin", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "Hajimete"});
 
-    // The text grows, shrinks and comes back to 標準 in every window at once;
-    // the keyboard stays in its pane, the clock runs on, the size is kept.
-    for (auto [key, step] : {std::pair{Qt::Key_Plus, 1}, {Qt::Key_Equal, 2}, {Qt::Key_Equal, 2}, {Qt::Key_Minus, 1},
-                             {Qt::Key_0, 0}, {Qt::Key_Minus, 0}}) {
-        SCOPED_TRACE(step);
+    // The text grows, shrinks and comes back to 標準 in every window at once,
+    // from the desktop's font, a report waiting for the player too; the
+    // keyboard stays in its pane, the clock runs on, the size is kept.
+    // The frame grows with the text to the free area of its screen, no further.
+    const QFont desktop = QApplication::font();
+    QFont nine = desktop;
+    nine.setPointSizeF(9);
+    QApplication::setFont(nine);
+    frame()->resize(640, 420);
+    const QRect free = frame()->screen()->availableGeometry();
+    const struct {
+        Qt::Key key;
+        int step;
+        double points;
+        bool inReport = false;
+    } sizes[] = {{Qt::Key_Plus, 1, 13.5}, {Qt::Key_Equal, 2, 18},  {Qt::Key_Equal, 2, 18}, {Qt::Key_Minus, 1, 13.5},
+                 {Qt::Key_0, 0, 9},       {Qt::Key_Minus, 0, 9},  {Qt::Key_Plus, 1, 13.5, true}, {Qt::Key_0, 0, 9, true}};
+    for (const auto& r : sizes) {
+        SCOPED_TRACE(r.step);
         focusOn("Kivora");
         const int interval = p.kivora().Timer1.interval();
-        press(key, Qt::ControlModifier);
-        EXPECT_EQ(ui::qt::textStep(), step);
-        EXPECT_EQ(p.prefs.textStep(), step);
+        if (r.inReport) {
+            // Read again at the new size, the keyboard in it.
+            auto again = std::make_shared<std::shared_ptr<bool>>();
+            auto first = whenModal("Houkoku", [&](QWidget*) {
+                press(r.key, Qt::ControlModifier);
+                *again = whenModal("Houkoku", [&](QWidget* report) {
+                    EXPECT_EQ(report->font().pointSizeF(), r.points);
+                    EXPECT_TRUE(report->isAncestorOf(focus())) << focusName();
+                    press(Qt::Key_Return);
+                });
+            });
+            p.dispatch([&] { p.kivora().Mon.setText(QString::number(p.state.Mon1 % 12 + 1)); });
+            EXPECT_TRUE(*first);
+            EXPECT_TRUE(*again && **again);
+            EXPECT_FALSE(p.houkoku.exists());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the windows drawn before
+        } else {
+            press(r.key, Qt::ControlModifier);
+        }
+        EXPECT_EQ(ui::qt::textStep(), r.step);
+        EXPECT_EQ(p.prefs.textStep(), r.step);
+        EXPECT_EQ(QApplication::font().pointSizeF(), r.points);
+        // (As wide as its tool row at the least, which at 大 is wider than this screen.)
+        EXPECT_EQ(frame()->frameGeometry().top(), free.top());
+        EXPECT_EQ(frame()->frameGeometry().left(), free.left());
+        if (r.step > 0) {
+            EXPECT_EQ(frame()->frameGeometry().height(), free.height());
+        }
         EXPECT_EQ(find<QLabel>(frame(), "OkaneH")->font().pointSize(), ui::qt::pt(14));
         EXPECT_TRUE(w("Kivora")->isVisible());
         EXPECT_TRUE(focusIn("Kivora")) << focusName();
         EXPECT_EQ(p.kivora().Timer1.interval(), interval);
         EXPECT_TRUE(p.kivora().Timer1.enabled());
     }
+    QApplication::setFont(desktop);
     p.dispatch([&] { p.main().command1Click(); });
 
     // The menus open with their first entry chosen; Escape closes them.

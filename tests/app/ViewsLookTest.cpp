@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QHeaderView>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,9 +35,11 @@
 #include "shell/Start.h"
 #include "ui/qt/Binder.h"
 #include "ui/qt/Contrast.h"
+#include "ui/qt/Keyboard.h"
 #include "support/ViewSupport.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/QtSeams.h"
+#include "ui/qt/TextSize.h"
 
 namespace {
 
@@ -258,45 +261,74 @@ TEST_F(LookTest, AssistiveToolsReadTheVisibleText) {
 // work area, where its own place fits kept there, and the history's table
 // shows all its columns: in Japanese and in English. A window taller than a
 // low frame's work area opens shortened to fit (外観); one that cannot be
-// shortened so far (the building window's two columns) is scrolled to.
+// shortened so far (the building window's two columns) is scrolled to, and
+// the work area follows the keyboard in it.
 TEST_F(LookTest, ChildWindowsOpenInsideTheFrameAt1024By768) {
     const struct {
         QSize frame;
         ui::qt::Language language;
         const char* only;  // the one window to check, or every one
+        int textStep = 0;
     } rows[] = {
         {{1024 - 16, 768 - 48}, ui::qt::Language::Japanese, nullptr},  // the frame on that screen, less a panel
         {{1024 - 16, 768 - 48}, ui::qt::Language::English, nullptr},
         {{800, 500}, ui::qt::Language::Japanese, "Gaikan"},
+        {{}, ui::qt::Language::Japanese, nullptr, 2},  // the frame as large as the screen lets it grow
     };
-    for (const auto& [size, language, only] : rows) {
+    for (const auto& [size, language, only, textStep] : rows) {
         ui::qt::useLanguage(*qApp, language);
         newGame();  // a new frame: its size is set after
-        mainWidget()->resize(size);
-        QApplication::processEvents();
-        p.dispatch([&] { p.main().command1Click(); });
-        openFloor(2);
-        p.dispatch([&] { p.main().fsuiiClick(); });
-        p.dispatch([&] { p.main().fgaikanClick(); });
-        p.dispatch([&] { p.main().fmokuhyouClick(); });
+        if (textStep) mainWidget()->findChild<QAction*>(QStringLiteral("TextSize%1").arg(textStep))->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the windows drawn before
+        if (size.isValid()) mainWidget()->resize(size);
         QApplication::processEvents();
         auto* area = mainWidget()->findChild<QMdiArea*>();
         const QRect room = area->viewport()->rect();
+        const auto scroll = [area] {
+            return QPoint(area->horizontalScrollBar()->value(), area->verticalScrollBar()->value());
+        };
+        const QPoint start = scroll();
+        // Each window where it opened, before the work area scrolls to the
+        // keyboard in it: inside, or at the room's edge where it is larger.
+        const auto opens = [&](const char* name, const std::function<void()>& open) {
+            open();
+            if (only && qstrcmp(name, only) != 0) return QApplication::processEvents();
+            SCOPED_TRACE(std::string(name) + (language == ui::qt::Language::English ? " en " : " ja ") +
+                         std::to_string(size.height()) + " step " + std::to_string(textStep));
+            const QRect g = find<QMdiSubWindow>(mainWidget(), name)->geometry();
+            QApplication::processEvents();
+            EXPECT_TRUE(g.left() >= room.left() && g.top() >= room.top() &&
+                        (g.right() <= room.right() || (g.width() > room.width() && g.left() == room.left())) &&
+                        (g.bottom() <= room.bottom() || (g.height() > room.height() && g.top() == room.top())))
+                << "left " << g.left() << ", right " << g.right() << " of " << room.right() << ", top " << g.top()
+                << ", bottom " << g.bottom() << " of " << room.bottom();
+        };
+        opens("Kivora", [] {});
+        opens("Hajimete", [] {});
+        opens("Game", [&] { p.dispatch([&] { p.main().command1Click(); }); });
+        opens("Choiwin", [&] { openFloor(2); });
+        opens("Suii", [&] { p.dispatch([&] { p.main().fsuiiClick(); }); });
+        opens("Gaikan", [&] { p.dispatch([&] { p.main().fgaikanClick(); }); });
+        opens("Mokuhyou", [&] { p.dispatch([&] { p.main().fmokuhyouClick(); }); });
         ASSERT_EQ(area->subWindowList().size(), 7);  // with the first game's guide
-        for (QMdiSubWindow* w : area->subWindowList()) {
-            if (only && w->objectName() != QLatin1String(only)) continue;
-            SCOPED_TRACE(w->objectName().toStdString() + (language == ui::qt::Language::English ? " en " : " ja ") +
-                         std::to_string(size.height()));
-            EXPECT_TRUE(room.contains(w->geometry())) << "right " << w->geometry().right() << " of " << room.right()
-                                                      << ", bottom " << w->geometry().bottom() << " of " << room.bottom();
+        // Its place fits: kept.
+        EXPECT_EQ(find<QWidget>(mainWidget(), "Kivora")->pos() + scroll() - start, QPoint(0, 0));
+        // Tab by Tab down the building window, the work area follows the keyboard.
+        ui::qt::focusByKey(ui::qt::firstKeyFocus(find<QMdiSubWindow>(mainWidget(), "Kivora")));
+        for (int tab = 0; tab < 12; ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QApplication::processEvents();
+            const QWidget* f = QApplication::focusWidget();
+            EXPECT_TRUE(room.contains(QRect(f->mapTo(area->viewport(), QPoint(0, 0)), f->size())))
+                << f->objectName().toStdString() << " after " << tab + 1 << " Tabs";
         }
-        EXPECT_EQ(find<QWidget>(mainWidget(), "Kivora")->pos(), QPoint(0, 0));  // its place fits: kept
         auto* table = find<QTableView>(mainWidget(), "Table");
         const QHeaderView* head = table->horizontalHeader();
         const int last = head->count() - 1;
         EXPECT_LE(head->sectionViewportPosition(last) + head->sectionSize(last), table->viewport()->width());
     }
     ui::qt::useLanguage(*qApp, ui::qt::Language::Japanese);
+    ui::qt::setTextStep(0);
 }
 
 // Wherever a colour means something, something besides the colour says it

@@ -1,5 +1,6 @@
 #include "ui/qt/Contrast.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -11,7 +12,9 @@
 #include <QWidget>
 #include <cmath>
 
+#include "ui/qt/GameStyle.h"
 #include "ui/qt/Page.h"
+#include "ui/qt/TextSize.h"
 
 namespace ui::qt {
 
@@ -69,23 +72,29 @@ QPalette highContrastPalette() {
 QString highContrastSheet() {
     return QStringLiteral(
         "QPushButton { color: palette(button-text); background-color: palette(button);"
-        " border: 3px solid palette(button-text); padding: 2px 8px; }"
+        " border: 3px solid palette(button-text); padding: %4px %5px; }"
         "QPushButton:flat, QPushButton:flat:disabled { border: none; background-color: palette(window); }"
         "QPushButton:disabled { color: palette(button-text); border: 3px dashed palette(button-text); }"
         "QPushButton:focus { border: 3px solid palette(highlight); }"
         "QPushButton:pressed { color: palette(highlighted-text); background-color: palette(highlight); }"
         "QLineEdit, QSpinBox, QComboBox, QAbstractScrollArea { border: 3px solid palette(text); }"
-        "QMdiArea, QHeaderView, QScrollArea[objectName=\"Words\"] { border: none; }"  // the guide's words are no control
+        "QMdiArea, QHeaderView { border: none; }"
         "QLineEdit:focus, QSpinBox:focus, QComboBox:focus, QAbstractScrollArea:focus"
         " { border: 3px solid palette(highlight); }"
         "QCheckBox:focus, QRadioButton:focus { border: 3px solid palette(highlight); }"
         "QTabBar::tab:selected { text-decoration: underline; }"
-        // The toolkit's handle is the buttons' dark grey, lost on black.
-        "QSlider::groove:horizontal { height: 4px; background-color: palette(window-text); }"
-        "QSlider::handle:horizontal { width: 12px; margin: -8px 0; background-color: palette(window-text);"
+        // The toolkit's handle is the buttons' dark grey, lost on black; it
+        // grows with the text, as the toolkit's own does.
+        "QSlider::groove:horizontal { height: %1px; background-color: palette(window-text); }"
+        "QSlider::handle:horizontal { width: %2px; margin: -%3px 0; background-color: palette(window-text);"
         " border: 2px solid palette(window); }"
         "QToolTip { color: palette(tooltip-text); background-color: palette(tooltip-base);"
-        " border: 1px solid palette(tooltip-text); }");
+        " border: 1px solid palette(tooltip-text); }")
+        .arg(px(4))
+        .arg(px(12))
+        .arg(px(8))
+        .arg(px(2))
+        .arg(px(8));
 }
 
 bool highContrast() { return high_; }
@@ -108,10 +117,28 @@ void useHighContrast(QApplication& app, bool on) {
     const bool first = !normal_;
     if (first) normal_ = raised(QApplication::palette());
     if (!first && on == high_) return;
+    useGameStyle();
     high_ = on;
-    // The palette first: the sheet's palette() names are then the new ones.
-    QApplication::setPalette(on ? highContrastPalette() : *normal_);
-    app.setStyleSheet(on ? highContrastSheet() : QString());
+    // On, the palette first: the sheet's palette() names are then the new
+    // ones. Off, the sheet first: going, it gives the widgets back the
+    // palette they had when it came, which the normal one then replaces.
+    if (on) {
+        QApplication::setPalette(highContrastPalette());
+        app.setStyleSheet(highContrastSheet());
+    } else {
+        app.setStyleSheet(QString());
+        QApplication::setPalette(*normal_);
+    }
+}
+
+std::function<void()> contrastSwitch(QAction* entry, std::function<void(bool)> keep) {
+    entry->setCheckable(true);
+    entry->setChecked(high_);
+    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    return [entry, keep = std::move(keep)] {
+        keep(entry->isChecked());
+        useHighContrast(*qApp, entry->isChecked());
+    };
 }
 
 QColor readableOn(uint32_t rgb, const QColor& ground, bool high) {
@@ -128,31 +155,7 @@ QColor readableOn(uint32_t rgb, const QColor& ground, bool high) {
     return to;
 }
 
-void dressTitleBar(QWidget* subWindow, QWidget* contents) {
-    if (!high_) {
-        if (subWindow->testAttribute(Qt::WA_SetPalette)) subWindow->setPalette(QPalette());
-        if (contents->testAttribute(Qt::WA_SetPalette)) contents->setPalette(QPalette());
-        return;
-    }
-    QPalette title = QApplication::palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive}) {
-        title.setColor(group, QPalette::Highlight, QColor(0x00, 0x20, 0x8A));
-        // A dark ground under the style sheet's light words, active or not.
-        title.setColor(group, QPalette::Window, QColor(0x38, 0x38, 0x38));
-    }
-    if (subWindow->palette() != title) subWindow->setPalette(title);
-    // Every role marked as the contents' own, so that none comes from the title bar's.
-    QPalette own;
-    const QPalette app = QApplication::palette();
-    for (int g = 0; g < QPalette::NColorGroups; ++g)
-        for (int r = 0; r < QPalette::NColorRoles; ++r) {
-            const auto group = QPalette::ColorGroup(g);
-            const auto role = QPalette::ColorRole(r);
-            own.setBrush(group, role, app.brush(group, role));
-        }
-    if (contents->palette() != own || !contents->testAttribute(Qt::WA_SetPalette)) contents->setPalette(own);
-    contents->setAutoFillBackground(true);  // the title bar's ground stays behind it
-}
+QColor titleBarGround(bool front) { return front ? QColor(0x00, 0x20, 0x8A) : QColor(0x38, 0x38, 0x38); }
 
 QColor shownColour(uint32_t rgb) {
     const QPalette pal = QApplication::palette();

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QApplication;
 class QWidget;
 class QTextDocument;
@@ -27,21 +28,24 @@ double textRatio(bool high);
 // The high-contrast palette: white on black, a yellow highlight.
 QPalette highContrastPalette();
 // The sheet that goes with it: borders, underlines, focus marks, all in the
-// palette's own colours. No type sizes: the player's text size is not ours.
+// palette's own colours, at the text size in use. No type sizes: the
+// player's text size is not ours.
 QString highContrastSheet();
 
 bool highContrast();
 // Switches every window at once; views repaint at their next refresh.
 void useHighContrast(QApplication& app, bool on);
+// Makes `entry` the player's switch: checkable, checked as now, with its key
+// Ctrl+Shift+H. Gives what a click on it does: switch, and keep the choice
+// for the next run.
+std::function<void()> contrastSwitch(QAction* entry, std::function<void(bool)> keep);
 
 // A form's colour as it is drawn on `ground`: the same hue, darkened (or, in
 // high contrast, lightened) just enough to be read there.
 QColor readableOn(uint32_t rgb, const QColor& ground, bool high);
-// A child window's title bar in the mode in use. Under the high-contrast
-// style sheet the toolkit writes every title in the light words' colour,
-// active or not: the title bar gets a dark highlight and a dark ground of
-// its own, its contents the dark palette.
-void dressTitleBar(QWidget* subWindow, QWidget* contents);
+// A child window's title bar's ground in high contrast, in front and
+// behind: dark under the palette's light words.
+QColor titleBarGround(bool front);
 
 // A form's colour on the window's ground, in the mode now in use; black,
 // a form's plain words, is the palette's words.

@@ -3,14 +3,12 @@
 #include <QApplication>
 #include <QFont>
 #include <QTextFormat>
-#include <QProxyStyle>
-#include <QStyleFactory>
-#include <QStyleOption>
-#include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
+#include "ui/qt/Contrast.h"
+#include "ui/qt/GameStyle.h"
 #include "ui/qt/Page.h"
 
 namespace ui::qt {
@@ -18,40 +16,25 @@ namespace ui::qt {
 namespace {
 int step_ = 0;
 constexpr double kFactors[kTextSteps] = {1.0, 1.5, 2.0};
-// The desktop's own font, the 標準 every step grows from.
+// The desktop's own font, the 標準 every step grows from: the font in use
+// whenever the text is at 標準.
 std::optional<QFont> desktopFont;
-
-// The style's title bars are a fixed height; a child window's title grows
-// with the text, so its bar grows with it rather than cut the words.
-class TitlesFollowText : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-        const int own = QProxyStyle::pixelMetric(metric, option, widget);
-        if (metric != PM_TitleBarHeight) return own;
-        const int words = widget ? widget->fontMetrics().height() : option ? option->fontMetrics.height() : 0;
-        return std::max(own, words + 6);
-    }
-};
 }  // namespace
 
 int textStep() { return step_; }
 double textFactor() { return kFactors[step_]; }
 
 void setTextStep(int step) {
+    useGameStyle();  // before the first window, whatever the size
     step = std::clamp(step, 0, kTextSteps - 1);
     if (step == step_) return;  // every widget asked for its size anew: only for a change
-    if (!desktopFont) {
-        desktopFont = QApplication::font();
-        // Around the style the desktop chose (a style sheet's has no name:
-        // the desktop's default then).
-        QApplication::setStyle(new TitlesFollowText(QStyleFactory::create(QApplication::style()->name())));
-    }
+    if (step_ == 0 || !desktopFont) desktopFont = QApplication::font();
     step_ = step;
     QFont f = *desktopFont;
     if (f.pointSizeF() > 0) f.setPointSizeF(f.pointSizeF() * textFactor());
     else f.setPixelSize(px(f.pixelSize()));
     QApplication::setFont(f);
+    if (highContrast()) qApp->setStyleSheet(highContrastSheet());  // its handles grow too
 }
 
 int pt(int points) { return int(std::lround(points * textFactor())); }

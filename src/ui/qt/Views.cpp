@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <cmath>
 #include <algorithm>
 
@@ -13,6 +15,32 @@
 #include "ui/qt/TextSize.h"
 
 namespace ui::qt {
+
+QMargins decoration(const QWidget* window) {
+    const auto around = [](const QWidget* w) {
+        const QRect outer = w->frameGeometry(), inner = w->geometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    };
+    if (window->isVisible()) return around(window);
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        if (qobject_cast<const QMainWindow*>(top) && top->isVisible()) return around(top);
+    return QMargins(8, 32, 8, 8);
+}
+
+QRect freeArea(const QWidget* window) {
+    const QScreen* screen = window->isVisible() || !window->parentWidget() ? window->screen()
+                                                                           : window->parentWidget()->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), window->size());
+}
+
+QRect visibleRoom(const QMdiArea* area) {
+    const QRect all = area->viewport()->rect();
+    const QRect free = freeArea(area->window());
+    const QRect shown = all & QRect(area->viewport()->mapFromGlobal(free.topLeft()), free.size());
+    return shown.isEmpty() ? all : shown;
+}
 
 PlaceKeeper::PlaceKeeper(ui::Runtime& rt, QWidget* window, QString name)
     : QObject(window), rt_(rt), window_(window), name_(std::move(name)), factor_(textFactor()), later_(new QTimer(this)) {
@@ -73,28 +101,24 @@ DialogView::~DialogView() {
 
 void DialogView::opening() {
     const auto k = place_->kept();
-    QScreen* screen = k ? QGuiApplication::screenAt(k->center()) : nullptr;
-    if (!screen) screen = w_->parentWidget() ? w_->parentWidget()->screen() : QGuiApplication::primaryScreen();
-    // No larger than the screen: a window the text has grown past it
-    // shrinks to it, and its contents lay out anew or scroll.
-    if (screen) {
-        const QSize room = screen->availableGeometry().size();
-        const QSize size = w_->testAttribute(Qt::WA_Resized) ? w_->size() : w_->sizeHint();
-        if (size.width() > room.width() || size.height() > room.height()) {
-            if (w_->minimumSize() == w_->maximumSize()) w_->setFixedSize(size.boundedTo(room));
-            else w_->resize(size.boundedTo(room));
-        }
+    const QScreen* screen = k ? QGuiApplication::screenAt(k->center()) : nullptr;
+    // The screen's free area less the title bar and borders the window
+    // manager draws round the window: the whole window is on the screen.
+    const QRect room = (screen ? screen->availableGeometry() : freeArea(w_)).marginsRemoved(decoration(w_));
+    // No larger than that: a window the text has grown past it shrinks to
+    // it, and its contents lay out anew or scroll.
+    const QSize size = w_->testAttribute(Qt::WA_Resized) ? w_->size() : w_->sizeHint();
+    if (size.width() > room.width() || size.height() > room.height()) {
+        if (w_->minimumSize() == w_->maximumSize()) w_->setFixedSize(size.boundedTo(room.size()));
+        else w_->resize(size.boundedTo(room.size()));
     }
     // Where the player left it, on the screen: a place kept on a screen
     // that is gone, or hand-written far off, comes back inside this one.
     if (k) {
         QRect g(k->topLeft(), k->size().expandedTo(w_->minimumSizeHint()));
-        if (screen) {
-            const QRect room = screen->availableGeometry();
-            g.setSize(g.size().boundedTo(room.size()).expandedTo(w_->minimumSize()));
-            g.moveLeft(std::clamp(g.left(), room.left(), std::max(room.left(), room.right() + 1 - g.width())));
-            g.moveTop(std::clamp(g.top(), room.top(), std::max(room.top(), room.bottom() + 1 - g.height())));
-        }
+        g.setSize(g.size().boundedTo(room.size()).expandedTo(w_->minimumSize()));
+        g.moveLeft(std::clamp(g.left(), room.left(), std::max(room.left(), room.right() + 1 - g.width())));
+        g.moveTop(std::clamp(g.top(), room.top(), std::max(room.top(), room.bottom() + 1 - g.height())));
         w_->setGeometry(g);
     }
     back_.take();
@@ -180,13 +204,18 @@ MdiView::~MdiView() {
 void MdiView::keepInside() {
     QMdiArea* area = sub_->mdiArea();
     if (!area) return;
-    const QRect room = area->viewport()->rect();
+    QRect room = visibleRoom(area);
     if (room.isEmpty()) return;
     QRect g = sub_->geometry();
+    // Taller than the room, it brings the scroll bar beside it, which takes
+    // its width from the room (and the other way round).
+    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+    if (g.height() > room.height() && !area->verticalScrollBar()->isVisible()) room.setWidth(room.width() - bar);
+    if (g.width() > room.width() && !area->horizontalScrollBar()->isVisible()) room.setHeight(room.height() - bar);
     g.setWidth(std::max(std::min(g.width(), room.width()), sub_->minimumWidth()));
     g.setHeight(std::max(std::min(g.height(), room.height()), sub_->minimumHeight()));
-    g.moveLeft(std::clamp(g.left(), 0, std::max(0, room.width() - g.width())));
-    g.moveTop(std::clamp(g.top(), 0, std::max(0, room.height() - g.height())));
+    g.moveLeft(std::clamp(g.left(), room.left(), std::max(room.left(), room.right() + 1 - g.width())));
+    g.moveTop(std::clamp(g.top(), room.top(), std::max(room.top(), room.bottom() + 1 - g.height())));
     if (g != sub_->geometry()) sub_->setGeometry(g);
 }
 
@@ -227,7 +256,6 @@ void MdiView::refresh() {
     if (!sub_) return;
     const QString title = shown(form_.caption);
     if (sub_->windowTitle() != title) sub_->setWindowTitle(title);
-    dressTitleBar(sub_, body_);
     bind.refresh();
 }
 

@@ -16,6 +16,16 @@
 
 namespace ui::qt {
 
+// What the window manager draws round `window` (its title bar and borders):
+// as it draws them round the window once shown, else round the frame, else
+// a title bar's and thin borders' worth.
+QMargins decoration(const QWidget* window);
+// The free area of the screen `window` is on (the panels left out).
+QRect freeArea(const QWidget* window);
+// The part of the frame's work area the screen shows, in the area's
+// coordinates: a frame larger than a small screen runs past its edge.
+QRect visibleRoom(const QMdiArea* area);
+
 // Follows a window's moves and sizes and keeps the last one, at the size the
 // window would have at 標準 (a window grows with the text).
 class PlaceKeeper : public QObject {
@@ -98,8 +108,9 @@ public:
     QWidget* body() const { return body_; }
     QMdiSubWindow* window() const { return sub_; }
 protected:
-    // Where the window's own layout puts it, if that fits the frame's work
-    // area; otherwise narrowed (as far as it can be) and moved in.
+    // Where the window's own layout puts it, if that fits the part of the
+    // frame's work area on the screen; otherwise narrowed (as far as it can
+    // be) and moved in.
     void keepInside();
     Binder bind;
     ui::Form& form_;
