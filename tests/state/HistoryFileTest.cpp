@@ -95,6 +95,12 @@ TEST(HistoryFile, ASaveTakesOnlyItsOwnHistoryUpToItsDate) {
         SCOPED_TRACE(r.what);
         const std::vector<state::MonthRow> taken = state::historyFor(r.history, r.save, r.year, r.month);
         EXPECT_EQ(taken.size(), r.rows);
+        // Its first piece, cut anywhere, never refuses a history that is taken.
+        for (qsizetype cut : {r.history.size(), qsizetype(90), qsizetype(100)}) {
+            if (!taken.empty()) {
+                EXPECT_TRUE(state::historyMayBeFor(r.history.left(cut), r.save, r.year, r.month)) << cut;
+            }
+        }
         if (!r.writtenAgain.isEmpty()) {
             EXPECT_EQ(state::writeHistory({state::fingerprint(r.save), taken}), r.writtenAgain);
         }
