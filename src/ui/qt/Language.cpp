@@ -9,6 +9,8 @@
 #include <QTranslator>
 #include <cctype>
 
+#include "settings/Preferences.h"
+
 namespace ui::qt {
 
 namespace {
@@ -94,16 +96,17 @@ Language languageFromEnvironment(const std::function<QByteArray(const char*)>& e
     return languageOf(locale);
 }
 
-std::optional<Language> chooseLanguage(const QString& asked, const QString& kept,
+std::optional<Language> chooseLanguage(const QString& asked, settings::Preferences& prefs,
                                        const std::function<QByteArray(const char*)>& env) {
     if (asked.isNull()) {
+        const QString kept = prefs.language();
         if (kept == u"en") return Language::English;
         if (kept == u"ja") return Language::Japanese;
         return languageFromEnvironment(env);
     }
-    if (asked == u"en") return Language::English;
-    if (asked == u"ja") return Language::Japanese;
-    return std::nullopt;
+    if (asked != u"en" && asked != u"ja") return std::nullopt;
+    prefs.setLanguage(asked);
+    return asked == u"en" ? Language::English : Language::Japanese;
 }
 
 void useLanguage(QCoreApplication& app, Language language) {
