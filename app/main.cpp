@@ -82,9 +82,11 @@ int main(int argc, char** argv) {
     Program program(seams);
     app::wire(seams, program);
     // High contrast from the first window on: the player's own choice, else
-    // the desktop's.
+    // what the desktop asked for last time. The desktop is asked again once
+    // the title is up (its tools take a while to answer, and the title does
+    // not wait for them); a change of its mind switches every window then.
     const auto chosen = program.prefs.highContrastChoice();
-    ui::qt::useHighContrast(app, chosen ? *chosen : ui::qt::desktopAsksHighContrast());
+    ui::qt::useHighContrast(app, chosen ? *chosen : program.prefs.desktopHighContrast());
     // English is the title's language already; the Japanese game waits for
     // the toolkit's translations until the title is up (below).
     if (*language == ui::qt::Language::English) ui::qt::useLanguage(app, *language);
@@ -94,5 +96,12 @@ int main(int argc, char** argv) {
     // once the title is on the screen, and before the player can open
     // anything else. The title takes its icon then too.
     QTimer::singleShot(0, &app, [&app, l = *language] { app::dressApplication(app, l); });
+    QTimer::singleShot(1000, &app, [&app, &program] {
+        ui::qt::askDesktopHighContrast(&app, [&app, &program](bool on) {
+            program.prefs.setDesktopHighContrast(on);
+            if (program.prefs.highContrastChoice() || on == ui::qt::highContrast()) return;
+            program.dispatch([&app, on] { ui::qt::useHighContrast(app, on); });
+        });
+    });
     return app.exec();
 }

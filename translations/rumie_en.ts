@@ -912,6 +912,10 @@ Total: the rent less the costs, added to your money</translation>
         <translation>Language</translation>
     </message>
     <message>
+        <source>設定を保存できませんでした。この回の設定は次には残りません。</source>
+        <translation>Your settings could not be saved: what you set now will not be kept for the next start.</translation>
+    </message>
+    <message>
         <source>言語は次に始めたときから変わります</source>
         <translation>The language changes the next time you start the game.</translation>
     </message>

@@ -149,6 +149,10 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
         p.prefs.setHighContrast(contrast->isChecked());
         ui::qt::useHighContrast(*qApp, contrast->isChecked());
     });
+    // The desktop may switch it too, when it answers after the frame is up.
+    bind.sync([contrast] {
+        if (contrast->isChecked() != ui::qt::highContrast()) contrast->setChecked(ui::qt::highContrast());
+    });
     QMenu* languages = open->addMenu(ui::qt::shown(QStringLiteral("言語")));
     languages->setObjectName(QStringLiteral("Language"));
     auto* languageGroup = new QActionGroup(languages);
