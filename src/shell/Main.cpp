@@ -38,6 +38,11 @@ bool Main::queryUnload() {
 
 void Main::fstaClick() { p.namer.showModal(); }
 
+void Main::enableGame() {
+    for (ui::Command* c : {&Command1, &Command5, &Fsuii, &Fgaikan, &Fmokuhyou, &Fsa, &Command3, &Command4, &Command8, &Command9})
+        c->enabled = true;
+}
+
 void Main::command1Click() {
     p.game.show();
     settings::guideSaw(p, settings::Hajimete::Act::Info);

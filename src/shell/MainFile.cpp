@@ -181,7 +181,7 @@ void Main::fconClick() {
     if (!loadFrom(Slot::Player)) return;
     Main& m = prog.main();
     m.OkaneH.visible = true;
-    for (ui::Command* c : {&m.Command1, &m.Command5, &m.Command3, &m.Command4}) c->enabled = true;
+    m.enableGame();
     prog.kivora().Label4.setText(QStringLiteral("0"));
 }
 
@@ -279,9 +279,7 @@ bool Main::FileRead(Slot slot) {
     // A game loaded while paused stays paused, and says so.
     const bool paused = m.Command4.caption == QStringLiteral("開始");
     m.caption = s.Player.toText() + (paused ? QStringLiteral("社長 - 停止中") : QStringLiteral("社長 - 行動中"));
-    for (ui::Command* c : {&m.Command1, &m.Command5, &m.Fsuii, &m.Fgaikan, &m.Fmokuhyou, &m.Fsa, &m.Command3, &m.Command4,
-                           &m.Command8, &m.Command9})
-        c->enabled = true;
+    m.enableGame();
     prog.kivora.show();
     prog.main().OkaneH.visible = true;
     return true;

@@ -161,6 +161,8 @@ QByteArray fingerprint(const QByteArray& saveBytes) {
     return QCryptographicHash::hash(saveBytes, QCryptographicHash::Sha256).toHex();
 }
 
+QString monthWords(int year, int month) { return QStringLiteral("%1年目%2月").arg(year).arg(month); }
+
 void History::record(const MonthRow& row) {
     ++changes_;
     auto at = std::find_if(rows_.begin(), rows_.end(), [&](const MonthRow& r) { return !r.before(row); });

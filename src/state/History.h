@@ -47,6 +47,9 @@ private:
     int changes_ = 0;
 };
 
+// A month as the history and the report name it: "1年目5月".
+QString monthWords(int year, int month);
+
 // The file beside the save.
 inline constexpr const char* kHistoryFile = "Kivora.suii";
 
