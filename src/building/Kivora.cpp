@@ -30,7 +30,9 @@ Kivora::Kivora(Program& p) : ui::Form(p), Timer1(p.seams.clockDriver()), p(p) {
 // Blocks that hold floors: 3 floors give 1, 11 give 2, 100 give 10.
 int Kivora::blocks() const { return std::clamp((p.state.Kai + 9) / 10, 0, 10); }
 
-void Kivora::gotFocus() {
+void Kivora::gotFocus() { listBlocks(); }
+
+void Kivora::listBlocks() {
     for (ui::Label& l : Label1) {
         l.setText({});
         l.border = false;
@@ -41,12 +43,36 @@ void Kivora::gotFocus() {
     Label1[n].setText(kRoof);
 }
 
+void Kivora::floorsChanged() {
+    // Blocks never listed (the window has not had the focus yet) wait for it.
+    if (std::all_of(Label1.begin(), Label1.end(), [](const ui::Label& l) { return l.text().isEmpty(); })) return;
+    int chosen = -1;
+    for (int i = 0; i < int(Label1.size()); ++i)
+        if (Label1[size_t(i)].border) chosen = i;
+    const bool roof = chosen >= 0 && Label1[size_t(chosen)].text() == kRoof;
+    listBlocks();
+    if (chosen < 0) return;
+    // The rooftop moves up with the building; a block it no longer reaches lists nothing.
+    // The floor the game keeps as picked stays what the player picked.
+    const int now = roof ? blocks() : chosen;
+    const uint8_t picked = p.state.CK;
+    if (roof || now < blocks()) listFloors(now);
+    else for (ui::Label& l : Label2) l.setText({});
+    p.state.CK = picked;
+}
+
 void Kivora::label1Click(int i) {
     if (i < 0 || i > 10) return;
     const bool roof = Label1[i].text() == kRoof;
-    const int top = blocks() - 1;
     // An empty label, or a block the building no longer reaches, lists nothing.
-    if (Label1[i].text().isEmpty() || (!roof && i > top)) return;
+    if (Label1[i].text().isEmpty() || (!roof && i > blocks() - 1)) return;
+    listFloors(i);
+    if (!roof) settings::guideSaw(p, settings::Hajimete::Act::Block);
+}
+
+void Kivora::listFloors(int i) {
+    const bool roof = Label1[i].text() == kRoof;
+    const int top = blocks() - 1;
     const int rest = p.state.Kai - 10 * top;
 
     for (ui::Label& l : Label1) l.border = false;
@@ -66,7 +92,6 @@ void Kivora::label1Click(int i) {
     }
     if (!roof && i == top)
         for (int k = rest; k < 10; ++k) Label2[k].setText({});
-    if (!roof) settings::guideSaw(p, settings::Hajimete::Act::Block);
 }
 
 bool Kivora::holdsFloor(int i) const {
