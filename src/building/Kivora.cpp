@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "building/Choiwin.h"
-#include "settings/Hajimete.h"
 #include "sim/Clock.h"
 
 namespace building {
@@ -67,7 +66,7 @@ void Kivora::label1Click(int i) {
     // An empty label, or a block the building no longer reaches, lists nothing.
     if (Label1[i].text().isEmpty() || (!roof && i > blocks() - 1)) return;
     listFloors(i);
-    if (!roof) settings::guideSaw(p, settings::Hajimete::Act::Block);
+    if (!roof) p.did(Act::Block);
 }
 
 void Kivora::listFloors(int i) {
@@ -128,7 +127,7 @@ void Kivora::floorClick(const QString& tag) {
     ++p.choiwin().opened;
     p.choiwin.show();
     // The lobby takes no tenant: the guide waits for a floor that does.
-    if (tag != kRoof && ui::strictNumber(tag) >= 2) settings::guideSaw(p, settings::Hajimete::Act::Floor);
+    if (tag != kRoof && ui::strictNumber(tag) >= 2) p.did(Act::Floor);
 }
 
 }  // namespace building

@@ -48,8 +48,9 @@ bool hasJapanese(const QString& text) {
 QString translate(const QString& text, const char* which) {
     const QString whole = look(text, which);
     if (whole != text) return whole;
-    // Numbers in the words: each becomes %1, %2… in the looked-up text.
-    static const QRegularExpression number(QStringLiteral(R"(\d+(?:\.\d+)?)"));
+    // Numbers in the words: each becomes %1, %2… in the looked-up text; a
+    // figure grouped by threes ("-75,000,000") is one number.
+    static const QRegularExpression number(QStringLiteral(R"(-?\d{1,3}(?:,\d{3})+(?:\.\d+)?|-?\d+(?:\.\d+)?)"));
     QStringList numbers;
     QString pattern;
     qsizetype from = 0;
@@ -67,6 +68,12 @@ QString translate(const QString& text, const char* which) {
                 t.replace(u'%' + QString::number(i), numbers[i - 1]);
             return t;
         }
+    }
+    // A text of several lines not known whole: each line as it is known.
+    if (text.contains(u'\n')) {
+        QStringList lines = text.split(u'\n');
+        for (QString& line : lines) line = translate(line, which);
+        return lines.join(u'\n');
     }
     // The president's name (or the clear code) before or after the words.
     for (qsizetype k = 1; k < text.size(); ++k) {
