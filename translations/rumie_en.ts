@@ -727,6 +727,37 @@
         <translation>To spare before the loss</translation>
     </message>
     <message>
+        <extracomment>Goals: what the next month end adds to the money (its income less all it takes).</extracomment>
+        <source>次の月末の収支</source>
+        <translation>Next month end</translation>
+    </message>
+    <message>
+        <source>月末後の所持金</source>
+        <translation>Money after it</translation>
+    </message>
+    <message>
+        <source>このままでは次の月末でゲームオーバーです。先に「銀行」で借りてください。</source>
+        <translation>As things stand, the next month end ends the game. Borrow at the Bank first.</translation>
+    </message>
+    <message>
+        <extracomment>The guide, where a step spends money: the next month end as things stand, in yen.</extracomment>
+        <source>いまのままなら、次の月末の収入は %1円、費用は %2円で、所持金は %3円になります。</source>
+        <translation>As things stand, the next month end brings in ¥%1 and costs ¥%2, leaving ¥%3.</translation>
+    </message>
+    <message>
+        <source>一階足すごとに、所持金は %1円減ります。</source>
+        <translation>Each floor you add takes ¥%1 from that.</translation>
+    </message>
+    <message>
+        <extracomment>The guide's tenant step: the money each kind would leave after the next month end.</extracomment>
+        <source>入れると、次の月末の所持金は ホテル %1円、レストラン %2円、会社 %3円 です。</source>
+        <translation>Put in now, after the next month end you would have: hotel ¥%1, restaurant ¥%2, company ¥%3.</translation>
+    </message>
+    <message>
+        <source>100万円を切るテナントは、先に「銀行」で借りないと月末でゲームオーバーです。</source>
+        <translation>A tenant that leaves less than ¥1,000,000 ends the game at the month end unless you borrow at the Bank first.</translation>
+    </message>
+    <message>
         <extracomment>Goals: a grade or rank, then this, then the people it still takes ("Rank S needs 181 people").</extracomment>
         <source>まで あと</source>
         <translation>needs</translation>
@@ -817,13 +848,11 @@
         <source>ホテル：%1億円、従業員 %2人、家賃 毎月 %3万円
 レストラン：%4億円、従業員 %5人、家賃 毎月 %6万円
 会社：%7億円、従業員 %8人、家賃 毎月 %9万円
-価格は月末の決算で引かれます。給与は従業員ひとり 毎月 %10万円です。
-所持金より高いテナントは、先に「銀行」で借りてから入れます。月末に所持金が尽きるとゲームオーバーです。</source>
+価格は月末の決算で引かれます。給与は従業員ひとり 毎月 %10万円です。</source>
         <translation>Hotel: %1 × ¥100M, %2 employees, rent %3 × ¥10k a month
 Restaurant: %4 × ¥100M, %5 employees, rent %6 × ¥10k a month
 Company: %7 × ¥100M, %8 employees, rent %9 × ¥10k a month
-The price is taken at the month end. Wages are %10 × ¥10k a month for each employee.
-A tenant dearer than your money needs a loan from “Bank” first: money run out at a month end ends the game.</translation>
+The price is taken at the month end. Wages are %10 × ¥10k a month for each employee.</translation>
     </message>
     <message>
         <source>キー：Tab で「業者を入れる」へ移って Enter、↑ ↓ で種類を選んで OK</source>
@@ -910,6 +939,10 @@ Total: the rent less the costs, added to your money</translation>
         <extracomment>The View menu's submenu of the two languages, each named in its own words.</extracomment>
         <source>言語</source>
         <translation>Language</translation>
+    </message>
+    <message>
+        <source>設定を保存できませんでした。この回の設定は次には残りません。</source>
+        <translation>Your settings could not be saved: what you set now will not be kept for the next start.</translation>
     </message>
     <message>
         <source>言語は次に始めたときから変わります</source>

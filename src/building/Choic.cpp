@@ -3,7 +3,6 @@
 #include "building/Choiwin.h"
 #include "building/Kivora.h"
 #include "building/Tenants.h"
-#include "settings/Hajimete.h"
 #include "town/Game.h"
 
 namespace building {
@@ -13,7 +12,7 @@ Choic::Choic(Program& p) : ui::Form(p), p(p) { caption = QStringLiteral("会社�
 void Choic::naClick() {
     const TenantKind* k = tenantByName(Na.text());
     if (!k) return;
-    価格.setText(QString::fromUtf16(k->price));
+    価格.setText(priceText(*k));
     Ex.load(p.programFile(QString::fromUtf16(k->picture)));
 }
 
@@ -38,7 +37,7 @@ void Choic::command1Click() {
     g.Zyuugyou.setNumber(g.Zyuugyou.number() + k->employees);
     building::Kivora& kv = prog.kivora();
     kv.コスト = ui::addI32(kv.コスト, k->cost);
-    settings::guideSaw(prog, settings::Hajimete::Act::Tenant);
+    prog.did(Act::Tenant);
 }
 
 void Choic::unloadHandler() { p.restartClock(); }

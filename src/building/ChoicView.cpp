@@ -34,7 +34,7 @@ ChoicView::ChoicView(Program& p, QWidget* owner) : DialogView(p, p.choic(), owne
         }
         for (int i = 0; i < list->count() && i < c.Na.items.size(); ++i) {
             const TenantKind* kind = tenantByName(c.Na.items[i]);
-            const QString heard = kind ? ui::qt::figureWords({list->item(i)->text()}, QString::fromUtf16(kind->price),
+            const QString heard = kind ? ui::qt::figureWords({list->item(i)->text()}, building::priceText(*kind),
                                                              {ui::qt::shown(c.Label1.text())})
                                        : QString();
             if (list->item(i)->data(Qt::AccessibleTextRole).toString() != heard)

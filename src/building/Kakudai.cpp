@@ -1,7 +1,6 @@
 #include "building/Kakudai.h"
 
 #include "building/Kivora.h"
-#include "settings/Hajimete.h"
 #include "town/Game.h"
 
 namespace building {
@@ -36,7 +35,7 @@ void Kakudai::command3Click() {
     // Never past the 100 floors the floor table holds.
     if (Zou.number() <= kMaxFloors) prog.game().Kaisu.setText(Zou.text());
     prog.kakudai.unload();
-    settings::guideSaw(prog, settings::Hajimete::Act::Floors);
+    prog.did(Act::Floors);
 }
 
 void Kakudai::unloadHandler() { p.restartClock(); }

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "building/Choiwin.h"
-#include "settings/Hajimete.h"
 #include "sim/Clock.h"
 
 namespace building {
@@ -30,7 +29,9 @@ Kivora::Kivora(Program& p) : ui::Form(p), Timer1(p.seams.clockDriver()), p(p) {
 // Blocks that hold floors: 3 floors give 1, 11 give 2, 100 give 10.
 int Kivora::blocks() const { return std::clamp((p.state.Kai + 9) / 10, 0, 10); }
 
-void Kivora::gotFocus() {
+void Kivora::gotFocus() { listBlocks(); }
+
+void Kivora::listBlocks() {
     for (ui::Label& l : Label1) {
         l.setText({});
         l.border = false;
@@ -41,12 +42,36 @@ void Kivora::gotFocus() {
     Label1[n].setText(kRoof);
 }
 
+void Kivora::floorsChanged() {
+    // Blocks never listed (the window has not had the focus yet) wait for it.
+    if (std::all_of(Label1.begin(), Label1.end(), [](const ui::Label& l) { return l.text().isEmpty(); })) return;
+    int chosen = -1;
+    for (int i = 0; i < int(Label1.size()); ++i)
+        if (Label1[size_t(i)].border) chosen = i;
+    const bool roof = chosen >= 0 && Label1[size_t(chosen)].text() == kRoof;
+    listBlocks();
+    if (chosen < 0) return;
+    // The rooftop moves up with the building; a block it no longer reaches lists nothing.
+    // The floor the game keeps as picked stays what the player picked.
+    const int now = roof ? blocks() : chosen;
+    const uint8_t picked = p.state.CK;
+    if (roof || now < blocks()) listFloors(now);
+    else for (ui::Label& l : Label2) l.setText({});
+    p.state.CK = picked;
+}
+
 void Kivora::label1Click(int i) {
     if (i < 0 || i > 10) return;
     const bool roof = Label1[i].text() == kRoof;
-    const int top = blocks() - 1;
     // An empty label, or a block the building no longer reaches, lists nothing.
-    if (Label1[i].text().isEmpty() || (!roof && i > top)) return;
+    if (Label1[i].text().isEmpty() || (!roof && i > blocks() - 1)) return;
+    listFloors(i);
+    if (!roof) p.did(Act::Block);
+}
+
+void Kivora::listFloors(int i) {
+    const bool roof = Label1[i].text() == kRoof;
+    const int top = blocks() - 1;
     const int rest = p.state.Kai - 10 * top;
 
     for (ui::Label& l : Label1) l.border = false;
@@ -66,7 +91,6 @@ void Kivora::label1Click(int i) {
     }
     if (!roof && i == top)
         for (int k = rest; k < 10; ++k) Label2[k].setText({});
-    if (!roof) settings::guideSaw(p, settings::Hajimete::Act::Block);
 }
 
 bool Kivora::holdsFloor(int i) const {
@@ -103,7 +127,7 @@ void Kivora::floorClick(const QString& tag) {
     ++p.choiwin().opened;
     p.choiwin.show();
     // The lobby takes no tenant: the guide waits for a floor that does.
-    if (tag != kRoof && ui::strictNumber(tag) >= 2) settings::guideSaw(p, settings::Hajimete::Act::Floor);
+    if (tag != kRoof && ui::strictNumber(tag) >= 2) p.did(Act::Floor);
 }
 
 }  // namespace building

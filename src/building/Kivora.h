@@ -24,6 +24,9 @@ public:
     std::array<ui::Label, 10> Label2;  // floors of the chosen block
 
     void gotFocus() override;
+    // The building has another number of floors: the blocks, and the floors
+    // of the chosen block (it stays chosen), as the building is now.
+    void floorsChanged();
     void label1Click(int i);
     void label2Click(int i);
     // Does floor label i name a floor (not blank, not the prompt)?
@@ -36,6 +39,8 @@ public:
 
 private:
     int blocks() const;
+    void listBlocks();
+    void listFloors(int i);
     Program& p;
 };
 

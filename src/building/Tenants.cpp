@@ -1,14 +1,18 @@
 #include "building/Tenants.h"
 
+#include "ui/Number.h"
+
 namespace building {
 
 namespace {
 const TenantKind kKinds[] = {
-    {1, u"ホテル", u"\\hotel.bmp", u"2", 200, 30, 3000},
-    {2, u"レストラン", u"\\restaurant.bmp", u"0.5", 50, 30, 1000},
-    {3, u"会社", u"\\office.bmp", u"1.5", 150, 10, 2000},
+    {1, u"ホテル", u"\\hotel.bmp", 200, 30, 3000},
+    {2, u"レストラン", u"\\restaurant.bmp", 50, 30, 1000},
+    {3, u"会社", u"\\office.bmp", 150, 10, 2000},
 };
 }  // namespace
+
+QString priceText(const TenantKind& k) { return ui::numberText(k.cost / 100.0); }
 
 const TenantKind* tenantByCode(int code) {
     for (const TenantKind& k : kKinds)

@@ -2,6 +2,7 @@
 
 #include "shell/Main.h"
 #include "sim/Clock.h"
+#include "state/History.h"
 
 namespace finance {
 
@@ -10,7 +11,7 @@ Houkoku::Houkoku(Program& p) : ui::Form(p), p(p) {
     Gou.onChange = [this] { gouChange(); };
     // Made afresh by each month end, which has moved the month label already.
     const sim::MonthEntered dated = sim::monthEntered(p);
-    month_ = QStringLiteral("%1年目%2月").arg(dated.year).arg(dated.month);
+    month_ = state::monthWords(int(dated.year), int(dated.month));
 }
 
 // The balance uses the money before this month's result is booked.

@@ -18,13 +18,18 @@ QString grouped(double v) {
     return r < 0 ? u'-' + digits : digits;
 }
 
+QString groupedOrZero(double v) {
+    const QString g = grouped(v);
+    return g.isEmpty() ? QStringLiteral("0") : g;
+}
+
 void okaneChange(Program& p) {
     shell::Main& m = p.main();
     p.state.Money = ui::Variant::text(m.Okane.text());
     const double money = ui::strictNumber(m.Okane.text());
     if (money > kCap) {
         m.Simo.setText(QStringLiteral(",999,999円"));
-    } else if (money < 1) {
+    } else if (belowLossLine(money)) {
         m.Simo.setText(QStringLiteral("0円"));
         m.OkaneH.visible = false;
         // A lost game is over: nothing keeps it any more, nor comes back to it.

@@ -3,7 +3,9 @@
 #include "building/Kakudai.h"
 #include "building/Tenants.h"
 #include "finance/LoanTerms.h"
+#include "finance/Money.h"
 #include "sim/Accounts.h"
+#include "sim/MonthEnd.h"
 
 namespace settings {
 
@@ -23,13 +25,11 @@ QString tenantLines() {
         const building::TenantKind* k = building::tenantByCode(code);
         if (!k) break;
         lines << QStringLiteral("%1：%2億円、従業員 %3人、家賃 毎月 %4万円")
-                     .arg(QString::fromUtf16(k->name), QString::fromUtf16(k->price))
+                     .arg(QString::fromUtf16(k->name), building::priceText(*k))
                      .arg(k->employees)
                      .arg(k->rent);
     }
     lines << QStringLiteral("価格は月末の決算で引かれます。給与は従業員ひとり 毎月 %1万円です。").arg(sim::kSalary);
-    // The first trap of a first game: a tenant dearer than the money ends it at the month end.
-    lines << QStringLiteral("所持金より高いテナントは、先に「銀行」で借りてから入れます。月末に所持金が尽きるとゲームオーバーです。");
     return lines.join(u'\n');
 }
 
@@ -80,15 +80,20 @@ Step stepText(int step) {
 }
 
 // The act that finishes each step (step 6 wants both 情報 and 目標).
-constexpr Hajimete::Act kAwaited[Hajimete::kSteps] = {
-    Hajimete::Act::Block,  Hajimete::Act::Floor, Hajimete::Act::Tenant, Hajimete::Act::Floors,
-    Hajimete::Act::Report, Hajimete::Act::Info,  Hajimete::Act::Bank};
+constexpr Act kAwaited[Hajimete::kSteps] = {
+    Act::Block,  Act::Floor, Act::Tenant, Act::Floors,
+    Act::Report, Act::Info,  Act::Bank};
 
 }  // namespace
 
 Hajimete::Hajimete(Program& p) : ui::Form(p), p(p) { caption = QStringLiteral("はじめてのかたへ"); }
 
-void Hajimete::load() { show(1); }
+Hajimete::~Hajimete() { p.stopListening(this); }
+
+void Hajimete::load() {
+    p.listen(this);
+    show(1);
+}
 
 QStringList Hajimete::pointsAt() const {
     return QString::fromLatin1(stepText(step_).pointsAt).split(u' ', Qt::SkipEmptyParts);
@@ -119,7 +124,37 @@ void Hajimete::done() {
     unloadMe();
 }
 
+// The steps that spend money (a tenant, floors) say what the next month end
+// will leave, as 目標 works it out, while the player chooses.
+void Hajimete::follow() {
+    if (p.state.MonthEnds > 0) return;  // booked when it is done
+    using finance::groupedOrZero;
+    QStringList lines;
+    if (step_ == 3) {
+        QStringList each;
+        bool loses = false;
+        for (int code = 1; const building::TenantKind* k = building::tenantByCode(code); ++code) {
+            const sim::MonthEndForecast f = sim::nextMonthEnd(p, {k->rent, k->employees, 0, k->cost});
+            each << QString::fromUtf16(k->name) + u' ' + groupedOrZero(f.moneyYen()) + u'円';
+            loses = loses || f.endsGame;
+        }
+        lines << QStringLiteral("入れると、次の月末の所持金は ") + each.join(u'、') + QStringLiteral(" です。");
+        // The first trap of a first game: a tenant dearer than the money ends it at the month end.
+        if (loses) lines << QStringLiteral("100万円を切るテナントは、先に「銀行」で借りないと月末でゲームオーバーです。");
+    } else if (step_ == 4) {
+        const sim::MonthEndForecast now = sim::nextMonthEnd(p);
+        const sim::MonthEndForecast more =
+            sim::nextMonthEnd(p, {0, 0, 1, int(building::kPricePerFloor * 100)});
+        lines << QStringLiteral("いまのままなら、次の月末の収入は %1円、費用は %2円で、所持金は %3円になります。")
+                     .arg(groupedOrZero(now.incomeYen()), groupedOrZero(now.costsYen()), groupedOrZero(now.moneyYen()));
+        lines << QStringLiteral("一階足すごとに、所持金は %1円減ります。").arg(groupedOrZero(now.moneyYen() - more.moneyYen()));
+        if (now.endsGame) lines << sim::lossWarning();
+    }
+    Kessan.setText(lines.join(u'\n'));
+}
+
 void Hajimete::saw(Act act) {
+    if (!visible) return;
     if (step_ == 6) {
         info_ = info_ || act == Act::Info;
         goals_ = goals_ || act == Act::Goals;
@@ -127,10 +162,6 @@ void Hajimete::saw(Act act) {
         return;
     }
     if (act == kAwaited[step_ - 1]) tugiClick();
-}
-
-void guideSaw(Program& p, Hajimete::Act act) {
-    if (Hajimete* g = p.hajimete.peek(); g && g->visible) g->saw(act);
 }
 
 void startGuide(Program& p) {

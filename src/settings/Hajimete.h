@@ -7,19 +7,19 @@
 
 namespace settings {
 
-class Hajimete : public ui::Form {
+class Hajimete : public ui::Form, public ActListener {
 public:
-    // What the player did, as the windows that did it tell the guide.
-    enum class Act { Block, Floor, Tenant, Floors, Report, Info, Goals, Bank };
     static constexpr int kSteps = 7;
 
     explicit Hajimete(Program& p);
+    ~Hajimete() override;
     const char* name() const override { return "Hajimete"; }
 
     ui::Label Bangou;   // "1 / 7"
     ui::Label Setumei;  // what to do
     ui::Label Hosoku;   // what it costs or means, a line a figure
     ui::Label Kii;      // the keys that do it
+    ui::Label Kessan;   // where a step spends money: what the next month end will do
     ui::Command Tugi{QStringLiteral("次へ")};
     ui::Command Toziru{QStringLiteral("閉じる")};
 
@@ -32,7 +32,10 @@ public:
     void tugiClick();
     void toziruClick();
     void closeBox() override { toziruClick(); }
-    void saw(Act act);
+    void unloadHandler() override { p.stopListening(this); }
+    // The player's act: the step waiting for it moves on.
+    void saw(Act act) override;
+    void follow() override;
 
 private:
     void show(int step);
@@ -42,8 +45,6 @@ private:
     bool info_ = false, goals_ = false;
 };
 
-// The player did `act`: an open guide waiting for it moves on.
-void guideSaw(Program& p, Hajimete::Act act);
 // From the first step, whether it was done before or is open now.
 void startGuide(Program& p);
 

@@ -71,8 +71,9 @@ HajimeteView::HajimeteView(Program& p, QMdiArea* area) : MdiView(p, p.hajimete()
     bold.setBold(true);
     what->setFont(bold);
     QLabel* means = bind.label(new QLabel, h.Hosoku, "Hosoku");
+    QLabel* bill = bind.label(new QLabel, h.Kessan, "Kessan");
     QLabel* keys = bind.label(new QLabel, h.Kii, "Kii");
-    for (QLabel* l : {number, what, means, keys}) {
+    for (QLabel* l : {number, what, means, bill, keys}) {
         l->setWordWrap(true);
         words->addWidget(l);
     }
@@ -86,8 +87,10 @@ HajimeteView::HajimeteView(Program& p, QMdiArea* area) : MdiView(p, p.hajimete()
     // Each step is said whole, once, as it shows.
     bind.news(
         body_, [&h] { return QString::number(h.step()); },
-        [number, what, means, keys] {
-            return QStringList{number->text(), what->text(), means->text(), keys->text()}.join(u' ').replace(u'\n', u' ');
+        [number, what, means, bill, keys] {
+            QStringList words{number->text(), what->text(), means->text(), bill->text(), keys->text()};
+            words.removeAll(QString());
+            return words.join(u' ').replace(u'\n', u' ');
         },
         true);
 }

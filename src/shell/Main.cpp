@@ -38,9 +38,14 @@ bool Main::queryUnload() {
 
 void Main::fstaClick() { p.namer.showModal(); }
 
+void Main::enableGame() {
+    for (ui::Command* c : {&Command1, &Command5, &Fsuii, &Fgaikan, &Fmokuhyou, &Fsa, &Command3, &Command4, &Command8, &Command9})
+        c->enabled = true;
+}
+
 void Main::command1Click() {
     p.game.show();
-    settings::guideSaw(p, settings::Hajimete::Act::Info);
+    p.did(Act::Info);
 }
 
 void Main::command5Click() {
@@ -60,7 +65,7 @@ void Main::fgaikanClick() { p.gaikan.show(); }
 // How far the win and the loss are; it only reads the game, so the clock runs on.
 void Main::fmokuhyouClick() {
     p.mokuhyou.show();
-    settings::guideSaw(p, settings::Hajimete::Act::Goals);
+    p.did(Act::Goals);
 }
 
 // "環境設定" and "設定": the speed dialog, with the clock held while it is open.
@@ -100,7 +105,7 @@ void Main::command9Click() {
 }
 
 void Main::command8Click() {
-    settings::guideSaw(p, settings::Hajimete::Act::Bank);
+    p.did(Act::Bank);
     p.stopClock();
     p.bank.showModal();
 }

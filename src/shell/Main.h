@@ -72,6 +72,9 @@ public:
     // when the game was loaded.
     bool FileRead(Slot slot);
 
+    // A game is on (new or loaded): its controls can be used.
+    void enableGame();
+
     // A month end the clock brought is wholly done: the game is kept, unless
     // it is over.
     void monthEndDone();

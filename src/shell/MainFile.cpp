@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <functional>
 
 #include "building/Kivora.h"
 #include "finance/LoanRecord.h"
@@ -76,15 +77,20 @@ bool stage(QSaveFile& f, const QByteArray& bytes) {
     return f.write(bytes) == bytes.size() && f.size() == bytes.size();
 }
 
-// The whole file, checked, before anything in the game changes.
-std::optional<QByteArray> readBytes(const QString& path) {
+// The whole file, checked, before anything in the game changes. A file
+// whose first lines are not what it should be is refused before the rest of
+// it is read: a large foreign file costs no more than its first piece.
+std::optional<QByteArray> readBytes(const QString& path, const std::function<bool(const QByteArray& head)>& startsRight) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray bytes;
-    bytes.reserve(qMin(f.size(), state::kLargestSave + 1));  // one block: grown by pieces it is copied
     for (;;) {  // in pieces: the name may belong to something endless
         const QByteArray piece = f.read(64 * 1024);
         if (piece.isEmpty()) break;
+        if (bytes.isEmpty()) {
+            if (!f.atEnd() && !startsRight(piece)) return std::nullopt;
+            bytes.reserve(qMin(f.size(), state::kLargestSave + 1));  // one block: grown by pieces it is copied
+        }
         bytes += piece;
         if (bytes.size() > state::kLargestSave) return std::nullopt;
     }
@@ -175,7 +181,7 @@ void Main::fconClick() {
     if (!loadFrom(Slot::Player)) return;
     Main& m = prog.main();
     m.OkaneH.visible = true;
-    for (ui::Command* c : {&m.Command1, &m.Command5, &m.Command3, &m.Command4}) c->enabled = true;
+    m.enableGame();
     prog.kivora().Label4.setText(QStringLiteral("0"));
 }
 
@@ -207,7 +213,7 @@ bool Main::FileRead(Slot slot) {
     Program& prog = p;
     state::GameState& s = prog.state;
     s.SavePath = ui::Variant::text(saveFile(prog));
-    const std::optional<QByteArray> bytes = readBytes(saveFile(prog, slot));
+    const std::optional<QByteArray> bytes = readBytes(saveFile(prog, slot), state::startsLikeSave);
     const std::optional<state::SaveGame> loaded = bytes ? playable(*bytes) : std::nullopt;
     if (!loaded) {
         prog.ask(QStringLiteral("セーブデータを読み込めませんでした"), ui::Prompt::Buttons::Ok,
@@ -217,7 +223,9 @@ bool Main::FileRead(Slot slot) {
     const state::SaveGame& g = *loaded;
     // The history comes with its save; a missing, broken or foreign one only
     // starts it afresh.
-    const std::optional<QByteArray> history = readBytes(historyFile(prog, slot));
+    const std::optional<QByteArray> history = readBytes(historyFile(prog, slot), [&](const QByteArray& head) {
+        return state::historyMayBeFor(head, *bytes, g.Ye1, g.Mon1);
+    });
     prog.history.reset(history ? state::historyFor(*history, *bytes, g.Ye1, g.Mon1) : std::vector<state::MonthRow>{});
 
     // The record, in file order.
@@ -271,16 +279,14 @@ bool Main::FileRead(Slot slot) {
     // A game loaded while paused stays paused, and says so.
     const bool paused = m.Command4.caption == QStringLiteral("開始");
     m.caption = s.Player.toText() + (paused ? QStringLiteral("社長 - 停止中") : QStringLiteral("社長 - 行動中"));
-    for (ui::Command* c : {&m.Command1, &m.Command5, &m.Fsuii, &m.Fgaikan, &m.Fmokuhyou, &m.Fsa, &m.Command3, &m.Command4,
-                           &m.Command8, &m.Command9})
-        c->enabled = true;
+    m.enableGame();
     prog.kivora.show();
     prog.main().OkaneH.visible = true;
     return true;
 }
 
 bool autoSaveReads(const Program& p) {
-    const std::optional<QByteArray> bytes = readBytes(saveFile(p, Slot::Auto));
+    const std::optional<QByteArray> bytes = readBytes(saveFile(p, Slot::Auto), state::startsLikeSave);
     return bytes && playable(*bytes);
 }
 

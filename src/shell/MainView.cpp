@@ -120,6 +120,10 @@ MainView::MainView(Program& p) : p_(p), bind(p), w_(new Frame(p)), area_(new QMd
     QAction* contrast = open->addAction(QString());
     bind.action(contrast, m.Fcontrast, "Fcontrast",
                 ui::qt::contrastSwitch(contrast, [&p](bool on) { p.prefs.setHighContrast(on); }));
+    // The desktop may switch it too, when it answers after the frame is up.
+    bind.sync([contrast] {
+        if (contrast->isChecked() != ui::qt::highContrast()) contrast->setChecked(ui::qt::highContrast());
+    });
     ui::qt::addLanguageMenu(open, p, p.prefs.language(), [&p](const QString& code) { p.prefs.setLanguage(code); });
     QMenu* help = bar->addMenu(ui::qt::shown(m.Help.caption));
     help->setObjectName(QStringLiteral("Help"));

@@ -83,10 +83,7 @@ void openingPosition(Program& p) {
 
     // Last: a month end the date writes above may have run belongs to the old game.
     p.history.reset();
-    Main& m2 = p.main();
-    for (ui::Command* c : {&m2.Command1, &m2.Command5, &m2.Fsuii, &m2.Fgaikan, &m2.Fmokuhyou, &m2.Command3, &m2.Command4,
-                           &m2.Command8, &m2.Command9, &m2.Fsa})
-        c->enabled = true;
+    p.main().enableGame();
     p.kivora.show();
     // The first game ever started teaches itself.
     if (!p.prefs.guideDone()) settings::startGuide(p);

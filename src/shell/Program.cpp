@@ -48,6 +48,12 @@ Program::Program(ui::Seams& seams)
       mokuhyou(*this, maker<town::Mokuhyou>(this), &main),
       hajimete(*this, maker<settings::Hajimete>(this), &main) {
     allWindowsGone = [this] { return !main.exists() && !start.exists(); };
+    prefs.unwritable = [this] {
+        dispatch([this] {
+            ask(QStringLiteral("設定を保存できませんでした。この回の設定は次には残りません。"), ui::Prompt::Buttons::Ok,
+                ui::Prompt::Icon::Warning);
+        });
+    };
 }
 
 Program::~Program() = default;

@@ -14,6 +14,15 @@ namespace town { class Game; class Shisetu; class Kaisyamei; class Suii; class M
 namespace settings { class SetS; class Help1; class Hajimete; }
 namespace finance { class Houkoku; class Bank; }
 
+// What the player did, as the window that saw it says: the rules tell it
+// and go on; whoever teaches the game (the first-game guide) listens.
+enum class Act { Block, Floor, Tenant, Floors, Report, Info, Goals, Bank };
+class ActListener {
+public:
+    virtual ~ActListener() = default;
+    virtual void saw(Act act) = 0;
+};
+
 class Program : public ui::Runtime {
 public:
     explicit Program(ui::Seams& seams);
@@ -52,4 +61,16 @@ public:
     // Clock rule shared by every window that holds the game still.
     void stopClock();
     void restartClock();
+
+    // The player did `act`; the one listener, if any, hears it.
+    void did(Act act) const {
+        if (listener_) listener_->saw(act);
+    }
+    void listen(ActListener* l) { listener_ = l; }
+    void stopListening(const ActListener* l) {
+        if (listener_ == l) listener_ = nullptr;
+    }
+
+private:
+    ActListener* listener_ = nullptr;
 };

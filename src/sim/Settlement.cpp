@@ -1,12 +1,11 @@
 // The month-end settlement: town growth, the month's accounts, the report,
 // the booking, the loans and the turn of the year.
 #include "building/Kivora.h"
-#include "building/Tenants.h"
 #include "finance/Houkoku.h"
 #include "shell/Main.h"
-#include "settings/Hajimete.h"
 #include "shell/Program.h"
 #include "sim/Accounts.h"
+#include "sim/MonthEnd.h"
 #include "sim/Clock.h"
 #include "sim/Loans.h"
 #include "town/Game.h"
@@ -15,13 +14,6 @@
 namespace sim {
 
 namespace {
-
-// The rent of the floor's tenant; a vacant floor or an unknown code earns nothing.
-int floorIncome(const QString& code) {
-    for (int c = 1; c <= 3; ++c)
-        if (code == QString::number(c)) return building::tenantByCode(c)->rent;
-    return 0;
-}
 
 void townGrowth(Program& p) {
     town::Game& g = p.game();
@@ -44,27 +36,17 @@ void townGrowth(Program& p) {
     }
 }
 
-// Fills the report and returns the month's result in 10,000 yen. The sums
-// are 64-bit: no count a save holds takes them past it, so a month end always
-// reaches its report and the turn of the year.
+// Fills the report and returns the month's result in 10,000 yen.
 int64_t accounts(Program& p) {
-    p.houkoku().Syunyu.setText(QStringLiteral("0"));
-    int64_t s = 0;
-    for (int i = 1; i <= 100; ++i) s += floorIncome(p.state.Ckai(i));
-    const int64_t income = s + kBaseIncome;
-    p.houkoku().Syunyu.setNumber(double(income));
-
-    const int64_t salaries = int64_t(ui::roundHalfEven(p.game().Zyuugyou.number() * kSalary));
-    const int64_t upkeep = int64_t(p.state.Kai) * kUpkeep;
-    const int64_t construction = int64_t(p.kivora().コスト) * kConstruction;
-    const int64_t result = income - (salaries + upkeep + construction);
-
     finance::Houkoku& h = p.houkoku();
-    h.Keihi.setNumber(double(salaries));
-    h.Izi.setNumber(double(upkeep));
-    h.Other.setNumber(double(construction));
-    h.Gou.setNumber(double(result));
-    return result;
+    h.Syunyu.setText(QStringLiteral("0"));
+    h.Syunyu.setNumber(double(monthIncome(p)));  // shown before a count that fails to read stops the rest
+    const MonthAccounts a = monthAccounts(p);
+    h.Keihi.setNumber(double(a.salaries));
+    h.Izi.setNumber(double(a.upkeep));
+    h.Other.setNumber(double(a.construction));
+    h.Gou.setNumber(double(a.result()));
+    return a.result();
 }
 
 // Marks the nested settlement of month 1, also when a handler inside it is
@@ -116,7 +98,7 @@ void monChange(Program& p) {
         const int64_t result = accounts(p);
         p.stopClock();
         p.houkoku.showModal();  // dismissing it restarts the clock
-        settings::guideSaw(p, settings::Hajimete::Act::Report);
+        p.did(Act::Report);
         booking(p, result);
         // A load books nothing: its loans fall due at the next month end.
         repayLoans(p);

@@ -68,15 +68,16 @@ struct Head {
     Lines rows;
 };
 
-std::optional<Head> headOf(const QByteArray& bytes) {
-    if (bytes.size() > kLargestSave || !bytes.endsWith('\n')) return std::nullopt;
+// `whole`: the file, else only its first piece.
+std::optional<Head> headOf(const QByteArray& bytes, bool whole = true) {
+    if (whole && (bytes.size() > kLargestSave || !bytes.endsWith('\n'))) return std::nullopt;
     Lines lines(bytes);
     const std::optional<QByteArrayView> header = lines.next();
     if (!header || (*header != kHeader && *header != kFirstHeader)) return std::nullopt;
     const std::optional<QByteArrayView> owner = lines.next();
     const std::optional<QByteArrayView> count = lines.next();
     if (!count) return std::nullopt;
-    const std::optional<double> n = field(*count, 0, double(bytes.size()), true);
+    const std::optional<double> n = field(*count, 0, double(whole ? bytes.size() : kLargestSave), true);
     if (!n) return std::nullopt;
     return Head{*header == kFirstHeader, *owner, qsizetype(*n), lines};
 }
@@ -145,11 +146,22 @@ bool namesPlayerOf(QByteArrayView name, const QByteArray& saveBytes) {
     return save && name == save->Player.toText().toUtf8();
 }
 
+// What the first lines say fits the save: it is the save's own, and holds no
+// more rows than the save's months (the first format kept both settlings of
+// each turn of the year).
+bool headFits(const Head& head, const QByteArray& saveBytes, int year, int month) {
+    const int months = monthsFromStart(year, month);
+    return head.first ? head.count <= months + (year - 1) && namesPlayerOf(head.owner, saveBytes)
+                      : head.count <= months && head.owner == fingerprint(saveBytes);
+}
+
 }  // namespace
 
 QByteArray fingerprint(const QByteArray& saveBytes) {
     return QCryptographicHash::hash(saveBytes, QCryptographicHash::Sha256).toHex();
 }
+
+QString monthWords(int year, int month) { return QStringLiteral("%1年目%2月").arg(year).arg(month); }
 
 void History::record(const MonthRow& row) {
     ++changes_;
@@ -185,6 +197,14 @@ std::optional<QByteArray> writeHistory(const HistoryFile& file) {
     return out;
 }
 
+bool historyMayBeFor(const QByteArray& head, const QByteArray& saveBytes, int year, int month) {
+    std::optional<Head> h = headOf(head, false);
+    if (!h || !headFits(*h, saveBytes, year, month)) return false;
+    if (h->count == 0) return true;
+    const std::optional<QByteArrayView> first = h->rows.next();
+    return !first || rowOf(*first, h->first).has_value();  // a row the piece cuts is read with the rest
+}
+
 std::optional<HistoryFile> readHistory(const QByteArray& bytes) {
     std::optional<Head> head = headOf(bytes);
     if (!head || head->first) return std::nullopt;
@@ -195,13 +215,7 @@ std::optional<HistoryFile> readHistory(const QByteArray& bytes) {
 
 std::vector<MonthRow> historyFor(const QByteArray& historyBytes, const QByteArray& saveBytes, int year, int month) {
     std::optional<Head> head = headOf(historyBytes);
-    if (!head) return {};
-    // No more rows than the save's months; the first format kept both
-    // settlings of each turn of the year.
-    const int months = monthsFromStart(year, month);
-    if (head->first ? head->count > months + (year - 1) || !namesPlayerOf(head->owner, saveBytes)
-                    : head->count > months || head->owner != fingerprint(saveBytes))
-        return {};
+    if (!head || !headFits(*head, saveBytes, year, month)) return {};
     std::optional<std::vector<MonthRow>> rows = rowsOf(*head);
     if (!rows) return {};
     if (head->first) rows = merged(*rows);

@@ -47,6 +47,9 @@ private:
     int changes_ = 0;
 };
 
+// A month as the history and the report name it: "1年目5月".
+QString monthWords(int year, int month);
+
 // The file beside the save.
 inline constexpr const char* kHistoryFile = "Kivora.suii";
 
@@ -69,6 +72,10 @@ std::optional<QByteArray> writeHistory(const HistoryFile& file);
 // whole numbers where the game counts whole. A short, altered or oversized
 // file gives nothing.
 std::optional<HistoryFile> readHistory(const QByteArray& bytes);
+// Whether a file's first piece could begin the history of that save at that
+// date (its header, its owner, its count and its first row): one that
+// cannot is refused before the rest of it is read.
+bool historyMayBeFor(const QByteArray& head, const QByteArray& saveBytes, int year, int month);
 // The rows a loaded save takes: those of the history written with it, none
 // later than its date (so no more than the months it has played); anything
 // else gives an empty history. A history longer than the save's months is

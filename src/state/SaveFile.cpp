@@ -266,4 +266,11 @@ std::optional<SaveGame> readSave(const QByteArray& bytes) {
     return g;
 }
 
+bool startsLikeSave(const QByteArray& head) {
+    const qsizetype end = head.indexOf('\n');
+    if (end < 0) return false;
+    Reader r(head.left(end + 1));
+    return numberVariant(r).has_value();
+}
+
 }  // namespace state

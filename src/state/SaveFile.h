@@ -69,5 +69,8 @@ std::optional<QByteArray> writeSave(const SaveGame& game);
 // come back as the decimal text of their numbers; lines after the 128th are
 // not read.
 std::optional<SaveGame> readSave(const QByteArray& bytes);
+// Whether the first line of a file could begin a save (the money): a file
+// that does not is refused before the rest of it is read.
+bool startsLikeSave(const QByteArray& head);
 
 }  // namespace state

@@ -64,7 +64,10 @@ void Game::popChange() {
     Zyuu.setNumber(housingOf(Pop.number(), Apart.number()));
 }
 
-void Game::kaisuChange() { p.state.Kai = ui::toI32(Kaisu.number()); }
+void Game::kaisuChange() {
+    p.state.Kai = ui::toI32(Kaisu.number());
+    if (building::Kivora* k = p.kivora.peek()) k->floorsChanged();
+}
 
 void Game::zyuugyouChange() {
     Kaisya.setText(QStringLiteral("0"));

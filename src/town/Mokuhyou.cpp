@@ -1,7 +1,10 @@
 #include "town/Mokuhyou.h"
 
+#include <algorithm>
+
 #include "finance/Money.h"
 #include "shell/Main.h"
+#include "sim/MonthEnd.h"
 #include "town/Game.h"
 #include "town/Ladders.h"
 
@@ -9,15 +12,18 @@ namespace town {
 
 namespace {
 constexpr double kYenPerMillion = 1000000;
-// The money below which the game is lost, in millions of yen.
-constexpr double kLoss = 1;
 }  // namespace
 
 Mokuhyou::Mokuhyou(Program& p) : ui::Form(p), p(p) {
     caption = QStringLiteral("目標");
-    const char16_t* const captions[kRows] = {u"発展度", u"次の発展度", u"発展度", u"評価",
-                                            u"次の評価",  u"評価",     u"負けまで"};
+    const char16_t* const captions[kRows] = {u"発展度", u"次の発展度",     u"発展度",         u"評価",    u"次の評価",
+                                            u"評価",   u"次の月末の収支", u"月末後の所持金", u"負けまで"};
     for (int i = 0; i < kRows; ++i) Koumoku[size_t(i)].setText(QString::fromUtf16(captions[i]));
+    for (int i = kFirstMoney; i < kRows; ++i) Unit[size_t(i)].setText(QStringLiteral("円"));
+    Ato[kRows - 1].setText(QStringLiteral("あと"));
+    Keikoku.setText(sim::lossWarning());
+    Keikoku.visible = false;
+    Keikoku.colour = 0xFF0000;
 }
 
 // A distance to a word: "町 まで あと 971人", or the word alone once reached
@@ -47,11 +53,16 @@ void Mokuhyou::follow() {
     row(4, rank.next, rank.toNext, person);
     row(5, QString::fromUtf16(kRanks.back().word), rank.toTop, person);
 
-    // The money to spare before the loss, in yen.
-    const double spare = (p.main().Okane.leading() - kLoss) * kYenPerMillion;
-    Ato[6].setText(QStringLiteral("あと"));
-    Atai[6].setText(spare > 0 ? finance::grouped(spare) : QStringLiteral("0"));
-    Unit[6].setText(QStringLiteral("円"));
+    // A month end under way has not booked yet: what follows it is the
+    // next one's to tell, once it is done.
+    if (p.state.MonthEnds > 0) return;
+    const sim::MonthEndForecast next = sim::nextMonthEnd(p);
+    Atai[6].setText(finance::groupedOrZero(next.incomeYen() - next.costsYen()));
+    Atai[7].setText(finance::groupedOrZero(next.moneyYen()));
+    // What can still be spent before that month end would end the game.
+    const double spare = (next.money - finance::kLossLine) * kYenPerMillion;
+    Atai[8].setText(finance::groupedOrZero(std::max(spare, 0.0)));
+    Keikoku.visible = next.endsGame;
 }
 
 }  // namespace town

@@ -11,10 +11,11 @@ class Mokuhyou;
 class MokuhyouView : public ui::qt::MdiView {
 public:
     MokuhyouView(Program& p, QMdiArea* area);
+    void showView() override;
     void refresh() override;
 
 private:
-    Mokuhyou& f_;
+    QLabel* warning_;
 };
 
 }  // namespace town

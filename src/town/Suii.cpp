@@ -15,7 +15,7 @@ int Suii::resets() const { return p.history.resets(); }
 int Suii::changes() const { return p.history.changes(); }
 
 QString Suii::monthText(const state::MonthRow& row) {
-    return QStringLiteral("%1年目%2月").arg(row.year).arg(row.month);
+    return state::monthWords(row.year, row.month);
 }
 
 QString Suii::cell(int r, int c) const {

@@ -140,7 +140,12 @@ void Runtime::bury(std::unique_ptr<Form> f, std::unique_ptr<View> v) {
     if (f) deadForms_.push_back(std::move(f));
 }
 
+void HolderBase::follow() {
+    if (Form* f = form_.get()) runGuarded([f] { f->follow(); });
+}
+
 void Runtime::refreshViews() {
+    for (HolderBase* h : holders_) h->follow();
     if (!seams.drawsViews()) return;  // headless: nothing to draw after each event
     for (HolderBase* h : holders_) h->refresh();
 }

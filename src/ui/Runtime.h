@@ -78,6 +78,9 @@ public:
     // The window's close box; by default it unloads the window.
     virtual void closeBox();
     virtual void gotFocus() {}
+    // A window that only reads the game brings its controls up to it here;
+    // the runtime calls it after every event, drawn or not.
+    virtual void follow() {}
 
     QString caption;
     bool visible = false;
@@ -103,6 +106,7 @@ public:
     void hide();
     bool unload();     // false when the window refused (its query said no)
     void refresh() { if (view_) view_->refresh(); }
+    void follow();
     // A new view for the same form, shown where the old one was shown: the
     // views' look changed (the text size), the window did not. No handler
     // runs; a modal window waiting for its player is waited for in its new view.
@@ -155,6 +159,7 @@ public:
 
     // Forms and views that were unloaded while a handler may still use them.
     void bury(std::unique_ptr<Form> f, std::unique_ptr<View> v);
+    // Every window follows the game, then the drawn ones are drawn again.
     void refreshViews();
     // Every window but `keep` drawn afresh (HolderBase::redraw), in the order they were made.
     void redrawViews(const HolderBase* keep);

@@ -112,7 +112,12 @@ TEST(LanguageChoice, TheDesktopsFirstLanguageUnlessTheCommandLineNamesOne) {
         };
         std::string set;
         for (const auto& [name, value] : row.env) set += name.toStdString() + '=' + value.toStdString() + ' ';
-        EXPECT_EQ(ui::qt::chooseLanguage(row.asked, row.kept, env), row.expected) << set << "--lang " << row.asked.toStdString();
+        settings::Preferences prefs;
+        prefs.setLanguage(row.kept);
+        EXPECT_EQ(ui::qt::chooseLanguage(row.asked, prefs, env), row.expected) << set << "--lang " << row.asked.toStdString();
+        // What --lang names is kept; a start without it, or with a word it
+        // does not take, keeps what was kept.
+        EXPECT_EQ(prefs.language(), row.expected && !row.asked.isNull() ? row.asked : row.kept);
     }
 }
 

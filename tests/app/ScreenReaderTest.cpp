@@ -306,8 +306,10 @@ TEST(ScreenReader, TheFrameAndItsWindowsSayWhatTheyShow) {
          u"Next grade Town needs 971 people (Frame1)"_s},
         {"Mokuhyou/Kotoba_5", R::StaticText, u"評価 Sまで あと 2,491人 (Frame2)"_s,
          u"Building rank S needs 2,491 people (Frame2)"_s},
-        {"Mokuhyou/Atai_6", R::StaticText, u"負けまで あと 399,000,000円 (Frame3)"_s,
-         u"To spare before the loss 399,000,000 yen (Frame3)"_s},
+        {"Mokuhyou/Atai_7", R::StaticText, u"月末後の所持金 404,000,000円 (Frame3)"_s,
+         u"Money after it 404,000,000 yen (Frame3)"_s},
+        {"Mokuhyou/Atai_8", R::StaticText, u"負けまで あと 403,000,000円 (Frame3)"_s,
+         u"To spare before the loss 403,000,000 yen (Frame3)"_s},
         {"Mokuhyou/Ato_5", R::Client, {}, {}},  // heard with its row
     });
 }
@@ -365,14 +367,16 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
          u"2階です、空き室、ステップ 3 / 7 「階数ごと」の「業者を入れる」を押して、その階に入れるテナントを選びます。"
          u" ホテル：2億円、従業員 30人、家賃 毎月 3000万円 レストラン：0.5億円、従業員 30人、家賃 毎月 1000万円"
          u" 会社：1.5億円、従業員 10人、家賃 毎月 2000万円 価格は月末の決算で引かれます。給与は従業員ひとり 毎月 30万円です。"
-         u" 所持金より高いテナントは、先に「銀行」で借りてから入れます。月末に所持金が尽きるとゲームオーバーです。"
+         u" 入れると、次の月末の所持金は ホテル -75,000,000円、レストラン 55,000,000円、会社 -29,000,000円 です。"
+         u" 100万円を切るテナントは、先に「銀行」で借りないと月末でゲームオーバーです。"
          u" キー：Tab で「業者を入れる」へ移って Enter、↑ ↓ で種類を選んで OK"_s,
          u"Floor 2, vacant, step 3 / 7 In “Floor by floor”, press “Bring in a tenant” and choose a tenant for that floor."
          u" Hotel: 2 × ¥100M, 30 employees, rent 3000 × ¥10k a month Restaurant: 0.5 × ¥100M, 30 employees, rent 1000 ×"
          u" ¥10k a month Company: 1.5 × ¥100M, 10 employees, rent 2000 × ¥10k a month The price is taken at the month end."
-         u" Wages are 30 × ¥10k a month for each employee. A tenant dearer than your money needs a loan from “Bank”"
-         u" first: money run out at a month end ends the game. Keys: Tab to “Bring in a tenant”, Enter, ↑ ↓ to choose the kind,"
-         u" OK"_s},
+         u" Wages are 30 × ¥10k a month for each employee. Put in now, after the next month end you would have: hotel"
+         u" ¥-75,000,000, restaurant ¥55,000,000, company ¥-29,000,000. A tenant that leaves less than ¥1,000,000 ends the"
+         u" game at the month end unless you borrow at the Bank first. Keys: Tab to “Bring in a tenant”, Enter, ↑ ↓ to"
+         u" choose the kind, OK"_s},
         {"階数ごと opened again on floor 2", u"2階です、空き室"_s, u"Floor 2, vacant"_s},
         {"↑", u"3階です、空き室"_s, u"Floor 3, vacant"_s},
         {"Ctrl+P", u"Yamada社長 - 停止中"_s, u"President Yamada - paused"_s},
@@ -390,9 +394,12 @@ TEST(ScreenReader, NewsIsSaidOnceWhenItHappens) {
         {"F1, ↓", u"～ビル経営させて町を発展させよう！"_s, u"~ Run a building and make the town grow! ~"_s},
         {"次へ",
          u"ステップ 4 / 7 ツールの列の「拡大」で、ビルに階を足します。 一階 0.5億円で、月末の決算で引かれます。"
-         u"維持費は一階 毎月 100万円です。 キー：Ctrl+E、▲ ▼ で階数を決めて OK"_s,
+         u"維持費は一階 毎月 100万円です。 いまのままなら、次の月末の収入は 10,000,000円、費用は 6,000,000円で、"
+         u"所持金は 452,000,000円になります。 一階足すごとに、所持金は 51,000,000円減ります。 キー：Ctrl+E、▲ ▼ で階数を決めて OK"_s,
          u"Step 4 / 7 Add floors to the building with “Build up” in the tool row. A floor costs 0.5 × ¥100M, taken at the"
-         u" month end. Upkeep is 100 × ¥10k a month for each floor. Keys: Ctrl+E, ▲ ▼ to set the floors, OK"_s},
+         u" month end. Upkeep is 100 × ¥10k a month for each floor. As things stand, the next month end brings in"
+         u" ¥10,000,000 and costs ¥6,000,000, leaving ¥452,000,000. Each floor you add takes ¥51,000,000 from that. Keys:"
+         u" Ctrl+E, ▲ ▼ to set the floors, OK"_s},
         {"閉じる", u""_s, u""_s},
     };
     for (Language l : {Language::Japanese, Language::English}) {

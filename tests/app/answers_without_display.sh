@@ -14,6 +14,10 @@ check() { # $1 = exit status, $2 = the answer's first line, then the options
 check 0 "Usage: $exe [options]" --help
 check 0 "rumie $version" --version
 check 1 "rumie: Unknown option 'bogus'." --bogus
+check 1 "rumie: Unknown option 'bogus'." --bogus=1
+# The toolkit's own options are its own, with one dash or two.
+check 0 "rumie $version" --platform offscreen --version
+check 0 "rumie $version" -platform offscreen -style=fusion --version
 check 1 "rumie: Missing value after '--lang'." --lang
 check 2 'rumie: --lang takes en or ja, not "fr"' --lang fr
 echo "rumie answers --help, --version and a line it cannot take with no display"

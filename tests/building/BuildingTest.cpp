@@ -7,7 +7,13 @@
 using ui::Answer;
 
 class BuildingTest : public GameTest {
-protected:
+public:
+    void TestBody() override {}  // a row of a table plays a game of its own
+    using GameTest::act;
+    using GameTest::prog;
+    using GameTest::seams;
+    using GameTest::startGame;
+
     building::Kivora& k() { return prog.kivora(); }
     QStringList blocks() {
         QStringList out;
@@ -55,6 +61,38 @@ TEST_F(BuildingTest, BlockListsFollowTheFloorCount) {
     withFloors(100);
     EXPECT_EQ(blocks()[9], QStringLiteral("91～100階"));
     EXPECT_EQ(blocks()[10], QStringLiteral("屋上"));
+}
+
+// After 拡大 the picker shows the building as it now is, the chosen block
+// (or the rooftop) still chosen.
+TEST_F(BuildingTest, ThePickerFollowsAnExtension) {
+    const struct {
+        int from, chosen, to;
+        QStringList blocks, floors;
+        int marked;
+    } rows[] = {
+        {3, 0, 4, {u"1～10階"_qs, u"屋上"_qs, {}}, {u"1階"_qs, u"2階"_qs, u"3階"_qs, u"4階"_qs, {}}, 0},
+        {10, 0, 11, {u"1～10階"_qs, u"11～20階"_qs, u"屋上"_qs}, {u"1階"_qs, u"2階"_qs, u"3階"_qs, u"4階"_qs, u"5階"_qs}, 0},
+        {11, 1, 13, {u"1～10階"_qs, u"11～20階"_qs, u"屋上"_qs}, {u"11階"_qs, u"12階"_qs, u"13階"_qs, {}, {}}, 1},
+        {3, 1, 12, {u"1～10階"_qs, u"11～20階"_qs, u"屋上"_qs}, {u"屋上"_qs, {}, {}, {}, {}}, 2},  // the rooftop moves up
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.to);
+        BuildingTest t;
+        t.startGame();
+        t.withFloors(r.from);
+        t.act([&] { t.k().label1Click(r.chosen); });
+        const uint8_t picked = t.prog.state.CK;
+        t.seams.modal["Kakudai"].push_back([&] {
+            for (int n = r.from + 1; n < r.to; ++n) t.prog.kakudai().command1Click();
+            t.prog.kakudai().command3Click();
+        });
+        t.act([&] { t.prog.main().command9Click(); });
+        EXPECT_EQ(t.blocks().mid(0, 3), r.blocks);
+        EXPECT_EQ(t.floors().mid(0, 5), r.floors);
+        for (int i = 0; i < 3; ++i) EXPECT_EQ(t.k().Label1[size_t(i)].border, i == r.marked) << i;
+        EXPECT_EQ(t.prog.state.CK, picked) << "the floor the game keeps as picked";
+    }
 }
 
 TEST_F(BuildingTest, BlockClickListsItsFloorsAndMarksIt) {

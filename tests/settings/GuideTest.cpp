@@ -47,6 +47,33 @@ TEST(Guide, EachStepMovesOnByItsOwnActionAlone) {
             t.act([&] { t.prog.choiwin().追加Click(); });
         };
     };
+    // Chosen, then not confirmed: nothing was placed.
+    const auto declined = [](GuideTest& t) {
+        t.act([&] { t.prog.kivora().label1Click(0); });
+        t.floor2();
+        t.seams.modal["Choic"].push_back([&t] {
+            building::Choic& c = t.prog.choic();
+            c.Na.selected = 1;
+            c.naClick();
+            t.seams.expect(QStringLiteral("本当にいいですか？"), ui::Answer::No);
+            c.command1Click();
+            c.command2Click();
+        });
+        t.act([&] { t.prog.choiwin().追加Click(); });
+    };
+    // A load into another month: its month end books nothing and shows no report.
+    const auto loadedMonth = [](GuideTest& t) {
+        QFile in(QStringLiteral(RUMIE_TEST_DATA "/state/data/new_game.teskdata"));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = in.readAll().split('\n');
+        lines[13] = " 6 \r";  // the month
+        QFile out(shell::saveFile(t.prog));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(lines.join('\n'));
+        out.close();
+        t.act([&] { t.prog.main().command6Click(); });
+        ASSERT_EQ(t.prog.kivora().Mon.text(), u"6");
+    };
     const auto extend = [](bool ok) {
         return [ok](GuideTest& t) {
             t.seams.modal["Kakudai"].push_back([&t, ok] { ok ? t.prog.kakudai().command3Click() : t.prog.kakudai().command4Click(); });
@@ -69,11 +96,13 @@ TEST(Guide, EachStepMovesOnByItsOwnActionAlone) {
              t.act([&] { t.prog.kivora().label2Click(0); });  // the lobby
          }},
         {3, tenant(true), tenant(false)},
+        {3, tenant(true), declined},
         {4, extend(true), extend(false)},
         {5, [](GuideTest& t) { t.monthEnd(); },
          [](GuideTest& t) {
              while (t.prog.kivora().We.text() == u"1") t.tick();
          }},
+        {5, [](GuideTest& t) { t.monthEnd(); }, loadedMonth},
         {6,
          [](GuideTest& t) {
              t.act([&] { t.prog.main().command1Click(); });
@@ -99,6 +128,12 @@ TEST(Guide, EachStepMovesOnByItsOwnActionAlone) {
             EXPECT_EQ(t.step(), !advancing ? r.step : r.step < last ? r.step + 1 : 0);
             EXPECT_EQ(t.prog.prefs.guideDone(), advancing && r.step == settings::Hajimete::kSteps);
             EXPECT_TRUE(t.prog.kivora().Timer1.running()) << "the guide never holds the clock";
+            // The step after a tenant says what the month end will take for it.
+            if (advancing && r.step == 3) {
+                EXPECT_EQ(t.guide()->Kessan.text(),
+                          u"いまのままなら、次の月末の収入は 20,000,000円、費用は 65,000,000円で、所持金は 55,000,000円になります。\n"
+                          u"一階足すごとに、所持金は 51,000,000円減ります。");
+            }
         }
 }
 

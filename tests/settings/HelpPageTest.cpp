@@ -125,7 +125,7 @@ protected:
             const building::TenantKind* t = building::tenantByCode(code);
             if (!t) continue;
             const QString key = "tenant." + QString::number(code) + '.';
-            expected[key + "price"] = ui::strictNumber(QString::fromUtf16(t->price));
+            expected[key + "price"] = ui::strictNumber(building::priceText(*t));
             expected[key + "cost"] = t->cost / 100.0;  // millions of yen to 億円
             expected[key + "employees"] = t->employees;
             expected[key + "rent"] = t->rent;

@@ -1,4 +1,6 @@
+#include <QDir>
 #include <QFile>
+#include <QSettings>
 
 #include "support/TestSeams.h"
 
@@ -49,5 +51,36 @@ TEST(Preferences, KeptBetweenRunsAndBrokenValuesReadAsTheirDefaults) {
         EXPECT_EQ(p.prefs.language(), QString());
         EXPECT_FALSE(p.prefs.guideDone());
         EXPECT_EQ(p.prefs.place(QStringLiteral("Suii")), std::nullopt);
+        // Written again, the file holds only what the game knows.
+        p.prefs.setTextStep(1);
+        EXPECT_EQ(QSettings(seams.settingsFile(), QSettings::IniFormat).allKeys(), QStringList{"view/textSize"});
     }
+}
+
+// The file is written only for a change; one that cannot be written keeps
+// the settings for the run and says so once.
+TEST(Preferences, WrittenOnlyForAChangeAndKeptForTheRunWhereTheFileCannotBe) {
+    TestSeams seams;
+    const QString file = seams.settingsFile();
+    {
+        Program p(seams);
+        p.prefs.setPlace(QStringLiteral("Houkoku"), QRect(5, 5, 200, 100));
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("[mine]\nnote=by hand\n");
+        f.close();
+        p.prefs.setPlace(QStringLiteral("Houkoku"), QRect(5, 5, 200, 100));  // the report shown where it was
+        QFile written(file);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().contains("note=by hand")) << "written again";
+    }
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkdir(file));  // a folder in its place
+    Program p(seams);
+    seams.expect(QStringLiteral("設定を保存できませんでした。この回の設定は次には残りません。"), ui::Answer::Ok);
+    p.prefs.setGuideDone(true);
+    p.prefs.setTextStep(2);
+    EXPECT_TRUE(p.prefs.guideDone()) << "the guide closed stays closed for the run";
+    EXPECT_EQ(p.prefs.textStep(), 2);
+    EXPECT_TRUE(seams.prompts.empty());
 }

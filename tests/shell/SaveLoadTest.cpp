@@ -820,6 +820,18 @@ TEST_F(SaveLoadTest, TheAutomaticSaveSurvivesFaultsAndGoesWithTheGame) {
     EXPECT_FALSE(prog.main().Fauto.enabled);
     EXPECT_EQ(QDir(seams.folder.path()).entryList(QDir::Files), QStringList());
     ASSERT_TRUE(QDir().rmdir(autoSave));
+    // A game whose save would not load again (more homes than a save counts): none kept either.
+    act([&] {
+        prog.game().Zyuugyou.setText(QStringLiteral("160"));
+        prog.game().CBuil.setText(QStringLiteral("21474836"));
+    });
+    tick(404);
+    EXPECT_FALSE(prog.main().Fauto.enabled);
+    EXPECT_EQ(QDir(seams.folder.path()).entryList(QDir::Files), QStringList());
+    act([&] {
+        prog.game().Zyuugyou.setText(QStringLiteral("10"));
+        prog.game().CBuil.setText(QStringLiteral("1"));
+    });
     tick(404);
     const QByteArray first = readFile(autoSave);
     ASSERT_TRUE(state::readSave(first));

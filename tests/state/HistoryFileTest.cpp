@@ -35,6 +35,7 @@ TEST(HistoryFile, OnlyRowsTheGameCanHaveWrittenReadBack) {
         {"across the year", file({"1 12 100 400 1030 10 3", "2 1 108 800 1030 10 3"}), true},
         {"none yet", file({}), true},
         {"the largest money, 100 floors", file({"1 5 1.79769313486231e+308 -2147483648 1e+15 71582454 100"}), true},
+        {"a month's total far below a 32-bit figure", file({"1 5 -644245083 -64424508710 1030 10 3"}), true},
         {"before the first month end", file({"1 4 104 400 1030 10 3"}), false},
         {"month 13", file({"1 13 104 400 1030 10 3"}), false},
         {"month 0", file({"2 0 104 400 1030 10 3"}), false},
@@ -81,11 +82,25 @@ TEST(HistoryFile, ASaveTakesOnlyItsOwnHistoryUpToItsDate) {
         {"counted as fewer rows than it holds", QByteArray(three).replace("\n3\n", "\n2\n"), kSave, 1, 6, 0},
         {"the first format, its save's player's", first, tanaka, 2, 2, 10, data("first_format_upgraded.suii")},
         {"the first format, another player's", QByteArray(first).replace("田中", "佐藤"), tanaka, 2, 2, 0},
+        // A month end left waiting carried the month on past 13 in that format.
+        {"the first format, a turn of the year carried to month 14",
+         QByteArray(first)
+             .replace("\n11\n", "\n10\n")
+             .replace("2 1 102.5 450 1390 12 4\n2 2 107 450 1480 12 4\n", "1 14 107 450 1480 12 4\n"),
+         tanaka, 2, 2, 10,
+         data("first_format_upgraded.suii")
+             .replace("2 1 102.5 -950 1390 12 4\n2 2 107 450 1480 12 4\n", "2 1 98 -1400 1390 11 4\n2 2 107 450 1480 12 4\n")},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
         const std::vector<state::MonthRow> taken = state::historyFor(r.history, r.save, r.year, r.month);
         EXPECT_EQ(taken.size(), r.rows);
+        // Its first piece, cut anywhere, never refuses a history that is taken.
+        for (qsizetype cut : {r.history.size(), qsizetype(90), qsizetype(100)}) {
+            if (!taken.empty()) {
+                EXPECT_TRUE(state::historyMayBeFor(r.history.left(cut), r.save, r.year, r.month)) << cut;
+            }
+        }
         if (!r.writtenAgain.isEmpty()) {
             EXPECT_EQ(state::writeHistory({state::fingerprint(r.save), taken}), r.writtenAgain);
         }

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QTimer>
 #include <QWidget>
 #include <cmath>
 
@@ -193,35 +194,62 @@ void recolour(QTextDocument* page, const QPalette& palette) {
     }
 }
 
-bool desktopAsksHighContrast(const std::function<QByteArray(const char*)>& env,
-                             const std::function<QString(const QStringList&)>& ask) {
+void desktopAsksHighContrast(const std::function<QByteArray(const char*)>& env, const AskTool& ask,
+                             const std::function<void(bool)>& answer) {
     const auto named = [](const QString& theme) { return theme.contains(QLatin1String("HighContrast"), Qt::CaseInsensitive); };
-    if (named(QString::fromLocal8Bit(env("GTK_THEME")))) return true;
-    if (QString::fromLocal8Bit(env("XDG_CURRENT_DESKTOP")).contains(QLatin1String("KDE"), Qt::CaseInsensitive)) {
-        const QString scheme = ask({QStringLiteral("kreadconfig5"), QStringLiteral("--group"), QStringLiteral("General"),
-                                    QStringLiteral("--key"), QStringLiteral("ColorScheme")});
-        return named(scheme.simplified().remove(u' '));
-    }
+    if (named(QString::fromLocal8Bit(env("GTK_THEME")))) return answer(true);
+    if (QString::fromLocal8Bit(env("XDG_CURRENT_DESKTOP")).contains(QLatin1String("KDE"), Qt::CaseInsensitive))
+        return ask({QStringLiteral("kreadconfig5"), QStringLiteral("--group"), QStringLiteral("General"),
+                    QStringLiteral("--key"), QStringLiteral("ColorScheme")},
+                   [=](const QString& scheme) { answer(named(scheme.simplified().remove(u' '))); });
     const QString gs = QStringLiteral("gsettings"), get = QStringLiteral("get");
-    if (ask({gs, get, QStringLiteral("org.gnome.desktop.a11y.interface"), QStringLiteral("high-contrast")}).trimmed() ==
-        u"true")
-        return true;
-    return named(ask({gs, get, QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("gtk-theme")}));
+    ask({gs, get, QStringLiteral("org.gnome.desktop.a11y.interface"), QStringLiteral("high-contrast")},
+        [=](const QString& on) {
+            if (on.trimmed() == u"true") return answer(true);
+            ask({gs, get, QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("gtk-theme")},
+                [=](const QString& theme) { answer(named(theme)); });
+        });
 }
 
-bool desktopAsksHighContrast() {
-    return desktopAsksHighContrast([](const char* name) { return qgetenv(name); }, [](const QStringList& line) {
-        // A desktop without the tool, or one that does not answer at once, asks nothing.
-        if (QStandardPaths::findExecutable(line.first()).isEmpty()) return QString();
-        QProcess tool;
-        tool.start(line.first(), line.mid(1), QIODevice::ReadOnly);
-        if (!tool.waitForFinished(1000) || tool.exitCode() != 0) {
-            tool.kill();
-            tool.waitForFinished(100);
-            return QString();
-        }
-        return QString::fromLocal8Bit(tool.readAllStandardOutput());
-    });
+bool desktopAsksHighContrast(const std::function<QByteArray(const char*)>& env,
+                             const std::function<QString(const QStringList&)>& ask) {
+    bool asks = false;
+    desktopAsksHighContrast(
+        env, [&ask](const QStringList& line, const std::function<void(const QString&)>& then) { then(ask(line)); },
+        [&asks](bool on) { asks = on; });
+    return asks;
+}
+
+void askDesktopHighContrast(QObject* owner, const std::function<void(bool)>& answer) {
+    // Each tool runs on its own; the game goes on meanwhile. A desktop
+    // without the tool, or one that does not answer within a second, asks
+    // nothing.
+    const AskTool tool = [owner](const QStringList& line, const std::function<void(const QString&)>& then) {
+        if (QStandardPaths::findExecutable(line.first()).isEmpty()) return then(QString());
+        auto* run = new QProcess(owner);
+        auto* late = new QTimer(run);
+        late->setSingleShot(true);
+        const auto done = [run, then](const QString& said) {
+            if (run->property("answered").toBool()) return;
+            run->setProperty("answered", true);
+            run->deleteLater();
+            then(said);
+        };
+        QObject::connect(run, &QProcess::finished, run, [run, done](int code, QProcess::ExitStatus status) {
+            done(code == 0 && status == QProcess::NormalExit ? QString::fromLocal8Bit(run->readAllStandardOutput())
+                                                             : QString());
+        });
+        QObject::connect(run, &QProcess::errorOccurred, run, [done](QProcess::ProcessError e) {
+            if (e == QProcess::FailedToStart) done(QString());
+        });
+        QObject::connect(late, &QTimer::timeout, run, [run, done] {
+            done(QString());
+            run->kill();
+        });
+        late->start(1000);
+        run->start(line.first(), line.mid(1), QIODevice::ReadOnly);
+    };
+    desktopAsksHighContrast([](const char* name) { return qgetenv(name); }, tool, answer);
 }
 
 }  // namespace ui::qt

@@ -14,6 +14,7 @@
 
 class QAction;
 class QApplication;
+class QObject;
 class QWidget;
 class QTextDocument;
 
@@ -57,11 +58,17 @@ void recolour(QTextDocument* page, const QPalette& palette);
 
 // Whether the desktop asks for high contrast: a high-contrast GTK theme
 // (GTK_THEME, or GNOME's interface settings), GNOME's high-contrast switch,
-// or a KDE colour scheme of that name. `ask` runs a settings tool and gives
-// its answer (empty when there is none); `env` reads the environment.
+// or a KDE colour scheme of that name. `ask` runs a settings tool and hands
+// its answer (empty when there is none) to what follows; `env` reads the
+// environment; `answer` hears the outcome.
+using AskTool = std::function<void(const QStringList& line, const std::function<void(const QString&)>& then)>;
+void desktopAsksHighContrast(const std::function<QByteArray(const char*)>& env, const AskTool& ask,
+                             const std::function<void(bool)>& answer);
+// The same with a tool that answers at once.
 bool desktopAsksHighContrast(const std::function<QByteArray(const char*)>& env,
                              const std::function<QString(const QStringList&)>& ask);
-// The same, asked of this desktop.
-bool desktopAsksHighContrast();
+// The same, asked of this desktop without waiting for it: `answer` hears it
+// later, from the event loop. Its tools live as long as `owner`.
+void askDesktopHighContrast(QObject* owner, const std::function<void(bool)>& answer);
 
 }  // namespace ui::qt

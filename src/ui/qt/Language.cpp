@@ -9,6 +9,8 @@
 #include <QTranslator>
 #include <cctype>
 
+#include "settings/Preferences.h"
+
 namespace ui::qt {
 
 namespace {
@@ -46,8 +48,9 @@ bool hasJapanese(const QString& text) {
 QString translate(const QString& text, const char* which) {
     const QString whole = look(text, which);
     if (whole != text) return whole;
-    // Numbers in the words: each becomes %1, %2… in the looked-up text.
-    static const QRegularExpression number(QStringLiteral(R"(\d+(?:\.\d+)?)"));
+    // Numbers in the words: each becomes %1, %2… in the looked-up text; a
+    // figure grouped by threes ("-75,000,000") is one number.
+    static const QRegularExpression number(QStringLiteral(R"(-?\d{1,3}(?:,\d{3})+(?:\.\d+)?|-?\d+(?:\.\d+)?)"));
     QStringList numbers;
     QString pattern;
     qsizetype from = 0;
@@ -65,6 +68,12 @@ QString translate(const QString& text, const char* which) {
                 t.replace(u'%' + QString::number(i), numbers[i - 1]);
             return t;
         }
+    }
+    // A text of several lines not known whole: each line as it is known.
+    if (text.contains(u'\n')) {
+        QStringList lines = text.split(u'\n');
+        for (QString& line : lines) line = translate(line, which);
+        return lines.join(u'\n');
     }
     // The president's name (or the clear code) before or after the words.
     for (qsizetype k = 1; k < text.size(); ++k) {
@@ -94,16 +103,17 @@ Language languageFromEnvironment(const std::function<QByteArray(const char*)>& e
     return languageOf(locale);
 }
 
-std::optional<Language> chooseLanguage(const QString& asked, const QString& kept,
+std::optional<Language> chooseLanguage(const QString& asked, settings::Preferences& prefs,
                                        const std::function<QByteArray(const char*)>& env) {
     if (asked.isNull()) {
+        const QString kept = prefs.language();
         if (kept == u"en") return Language::English;
         if (kept == u"ja") return Language::Japanese;
         return languageFromEnvironment(env);
     }
-    if (asked == u"en") return Language::English;
-    if (asked == u"ja") return Language::Japanese;
-    return std::nullopt;
+    if (asked != u"en" && asked != u"ja") return std::nullopt;
+    prefs.setLanguage(asked);
+    return asked == u"en" ? Language::English : Language::Japanese;
 }
 
 void useLanguage(QCoreApplication& app, Language language) {

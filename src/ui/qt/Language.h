@@ -9,6 +9,7 @@
 #include <optional>
 
 class QCoreApplication;
+namespace settings { class Preferences; }
 
 namespace ui::qt {
 
@@ -20,9 +21,10 @@ enum class Language { Japanese, English };
 // locale's language. Japanese for every other language and for C/POSIX.
 Language languageFromEnvironment(const std::function<QByteArray(const char*)>& env);
 // The language the player asked for with --lang ("en" or "ja"; null when
-// not asked), else the one kept in the settings ("en", "ja", or empty), else
-// the environment's; nothing for any other word on the command line.
-std::optional<Language> chooseLanguage(const QString& asked, const QString& kept,
+// not asked), else the one kept in the settings, else the environment's;
+// nothing for any other word on the command line. What --lang names is kept
+// for the next start; nothing else changes what is kept.
+std::optional<Language> chooseLanguage(const QString& asked, settings::Preferences& prefs,
                                        const std::function<QByteArray(const char*)>& env);
 
 // Puts the language in place for every view and message box: the game's
