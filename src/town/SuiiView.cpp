@@ -2,12 +2,9 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMdiSubWindow>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableView>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
@@ -18,53 +15,13 @@
 
 #include "town/Ladders.h"
 #include "town/Suii.h"
+#include "town/SuiiTableView.h"
 #include "ui/qt/Contrast.h"
 #include "ui/qt/Language.h"
 #include "ui/qt/ScreenReader.h"
 #include "ui/qt/TextSize.h"
 
 namespace town {
-
-int SuiiModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Suii::kColumns; }
-
-QVariant SuiiModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rows_) return {};
-    // The floors column counts floors ("12 floors"), where a floor label names one.
-    if (role == Qt::DisplayRole) return ui::qt::shown(f_.cell(index.row(), index.column()), index.column() == 5 ? "floors" : nullptr);
-    // A screen reader hears a figure with its column, the unit of its caption
-    // after it: "所持金 150,000,000円", "合計 2500万円". The month names itself.
-    if (role == Qt::AccessibleTextRole && index.column() > 0) {
-        QString caption = f_.Column[size_t(index.column())].text(), unit;
-        if (const qsizetype open = caption.indexOf(u'（'); open >= 0) {
-            unit = ui::qt::shown(caption.mid(open + 1).chopped(1));
-            caption.truncate(open);
-        }
-        return ui::qt::figureWords({ui::qt::shown(caption)}, data(index, Qt::DisplayRole).toString(), {unit});
-    }
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(index.column() == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                                       : Qt::AlignRight | Qt::AlignVCenter);
-    return {};
-}
-
-QVariant SuiiModel::headerData(int section, Qt::Orientation o, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (o == Qt::Horizontal) return section < Suii::kColumns ? ui::qt::shown(f_.Column[size_t(section)].text()) : QString();
-    return section + 1;
-}
-
-void SuiiModel::resetTo(int rows) {
-    beginResetModel();
-    rows_ = rows;
-    endResetModel();
-}
-
-void SuiiModel::growTo(int rows) {
-    if (rows <= rows_) return;
-    beginInsertRows({}, rows_, rows - 1);
-    rows_ = rows;
-    endInsertRows();
-}
 
 namespace {
 
@@ -178,7 +135,7 @@ QString moneySummary(const Suii& f) {
     if (rows.empty()) return {};
     const auto [low, high] = std::minmax_element(rows.begin(), rows.end(),
                                                  [](const auto& a, const auto& b) { return a.money < b.money; });
-    const auto money = [&f, &rows](auto it) { return ui::qt::shown(f.cell(int(it - rows.begin()), 1)); };
+    const auto money = [](auto it) { return ui::qt::shown(Suii::cell(*it, 1)); };
     const QString months = rows.size() == 1 ? Suii::monthText(rows.front())
                                             : Suii::monthText(rows.front()) + u'～' + Suii::monthText(rows.back());
     return ui::qt::spokenList({ui::qt::shown(months),
@@ -238,21 +195,10 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     tabs->addTab(view2, ui::qt::shown(f_.Tab2.text()));
     split->addWidget(tabs);
 
-    model_ = new SuiiModel(f_);
-    model_->setParent(body_);
-    table_ = new QTableView;
+    model_ = new SuiiModel(f_, body_);
+    table_ = new SuiiTable(model_);
     table_->setObjectName(QStringLiteral("Table"));
     table_->setAccessibleName(ui::qt::shown(f_.caption));  // read as the window's own table
-    table_->setModel(model_);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setTabKeyNavigation(false);  // Tab leaves the table, arrows move in it
-    table_->setAlternatingRowColors(true);
-    table_->verticalHeader()->setVisible(false);
-    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // Widths from the rows in sight, however long the game has run.
-    table_->horizontalHeader()->setResizeContentsPrecision(0);
     split->addWidget(table_);
     // A narrow frame takes its room from the chart: the table keeps every column.
     split->setStretchFactor(0, 1);
@@ -265,8 +211,8 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     // axes' figures whole.
     struct Stack : QObject {
         QSplitter* split;
-        QWidget* table;
-        Stack(QSplitter* s, QWidget* t) : QObject(s), split(s), table(t) {
+        SuiiTable* table;
+        Stack(QSplitter* s, SuiiTable* t) : QObject(s), split(s), table(t) {
             s->installEventFilter(this);
             t->installEventFilter(this);
         }
@@ -275,7 +221,7 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
             return false;
         }
         void arrange() {
-            const int need = table->property("need").toInt();
+            const int need = table->need();
             const bool stacked = split->width() - need < ui::qt::px(480);
             const auto o = stacked ? Qt::Vertical : Qt::Horizontal;
             if (split->orientation() == o && table->minimumWidth() == need) return;
@@ -289,6 +235,7 @@ SuiiView::SuiiView(Program& p, QMdiArea* area) : MdiView(p, p.suii(), area), f_(
     };
     auto* stack = new Stack(split, table_);
     arrange_ = [stack] { stack->arrange(); };
+    table_->fitted = arrange_;
     // The keyboard starts in the table when the window is chosen: its cells
     // are the figures a screen reader reads; Tab goes on to the charts.
     table_->setFocus();
@@ -368,7 +315,6 @@ void SuiiView::redraw(size_t from) {
         people_->replace(pe);
         staff_->replace(st);
         floors_->replace(fl);
-        model_->resetTo(int(rows.size()));
     } else {
         for (size_t i = from; i < rows.size(); ++i) {
             const double x = double(i);
@@ -378,22 +324,13 @@ void SuiiView::redraw(size_t from) {
             staff_->append(x, rows[i].employees);
             floors_->append(x, rows[i].floors);
         }
-        model_->growTo(int(rows.size()));
     }
+    table_->fit(model_->show(rows));
     drawn_ = rows;
     // A line of one month is a point.
     for (QLineSeries* s : {money_, result_, people_, staff_, floors_}) s->setPointsVisible(rows.size() == 1);
     fitAxes();
     chart1_->setAccessibleDescription(moneySummary(f_));
-    table_->resizeColumnsToContents();
-    // Every column in sight, with room for the scroll bar: the table is as
-    // wide as its columns, and the chart beside it takes the rest.
-    int need = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < Suii::kColumns; ++c)
-        need += std::max(static_cast<QAbstractItemView*>(table_)->sizeHintForColumn(c),
-                         table_->horizontalHeader()->sectionSizeHint(c));
-    table_->setProperty("need", need);
-    arrange_();
     // A reader at the newest month stays there as months are added.
     if (atEnd && !rows.empty()) table_->scrollToBottom();
 }

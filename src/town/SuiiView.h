@@ -2,36 +2,19 @@
 #include <functional>
 // The history window: the chart of the month ends in two tabs, and beside it
 // the same figures as a table a keyboard and a screen reader can read.
-#include <QAbstractTableModel>
-
 #include "shell/Program.h"
 #include "ui/qt/Views.h"
 
 class QCategoryAxis;
 class QChart;
 class QLineSeries;
-class QTableView;
 class QValueAxis;
 
 namespace town {
 
 class Suii;
-
-// The table's rows are the form's; the model only says how many are drawn.
-class SuiiModel : public QAbstractTableModel {
-public:
-    explicit SuiiModel(Suii& form) : f_(form) {}
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation o, int role) const override;
-    void resetTo(int rows);
-    void growTo(int rows);
-
-private:
-    Suii& f_;
-    int rows_ = 0;
-};
+class SuiiModel;
+class SuiiTable;
 
 class SuiiView : public ui::qt::MdiView {
 public:
@@ -44,7 +27,7 @@ private:
     void dress();
     Suii& f_;
     SuiiModel* model_;
-    QTableView* table_;
+    SuiiTable* table_;
     QWidget* chart1_;
     QLineSeries *money_, *result_, *people_, *staff_, *floors_;
     QValueAxis *moneyAxis_, *resultAxis_, *peopleAxis_, *staffAxis_, *floorsAxis_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QAccessible>
 #include <QApplication>
 #include <QChartView>
@@ -18,11 +19,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
+#include <QScrollBar>
 #include <QSlider>
 #include <QScrollArea>
 #include <QStyleOptionButton>
@@ -39,10 +42,12 @@
 #include "building/Kivora.h"
 #include "finance/Bank.h"
 #include "finance/Houkoku.h"
+#include "settings/Hajimete.h"
 #include "settings/SetS.h"
 #include "shell/Main.h"
 #include "shell/Namer.h"
 #include "shell/Start.h"
+#include "support/Drawn.h"
 #include "support/ViewSupport.h"
 #include "town/Game.h"
 #include "ui/qt/Language.h"
@@ -253,6 +258,40 @@ struct Game {
     }
 };
 
+// What a chart or a table draws reads whole: no figure, name or cell cut to
+// "…" (or "..."), nothing of a chart past its edges, and a table's cells of
+// one row on one line, at either end of the table.
+void drawnWhole(QWidget* w, const QString& where, QStringList& faults) {
+    const auto whole = [&](const Drawn& d, const QRectF& room) {
+        for (const DrawnText& t : d.texts)
+            if (t.text.contains(u'…') || t.text.contains(QLatin1String("...")))
+                faults << where + QStringLiteral(" cuts \"%1\"").arg(t.text);
+            else if (!room.isEmpty() && !room.adjusted(-1, -1, 1, 1).contains(t.box))
+                faults << where + QStringLiteral(" draws \"%1\" past its edge").arg(t.text);
+    };
+    auto* table = qobject_cast<QTableView*>(w);
+    if (!table) return whole(Drawn(w), QRectF(QPointF(), w->size()));
+    QScrollBar* bar = table->verticalScrollBar();
+    const int was = bar->value();
+    for (int at : {bar->minimum(), bar->maximum()}) {
+        bar->setValue(at);
+        whole(Drawn(table), {});
+        const Drawn cells(table->viewport());
+        for (int r = table->rowAt(0); r >= 0 && r <= table->rowAt(table->viewport()->height() - 1); ++r) {
+            const QRect row = table->visualRect(table->model()->index(r, 0));
+            double high = -1e9, low = 1e9;
+            for (const DrawnText& t : cells.texts)
+                if (t.baseline >= row.top() && t.baseline <= row.bottom()) {
+                    high = std::max(high, t.baseline);
+                    low = std::min(low, t.baseline);
+                }
+            if (high - low > 0.5)
+                faults << where + QStringLiteral(" row %1 stands on lines %2 px apart").arg(r).arg(high - low);
+        }
+    }
+    bar->setValue(was);
+}
+
 // What the player sees of one window: every shown text in English (the
 // president's name aside) when the game speaks English, whole in its widget,
 // and the window opened where it can be reached: a child window inside the
@@ -300,6 +339,9 @@ void lookAt(QWidget* window, QStringList& faults) {
             faults << where(w) + QStringLiteral(" cuts \"%1\" (%2 > %3 px)").arg(text).arg(need).arg(room);
     };
     words(window, window->windowTitle());
+    // Every table.
+    for (auto* table : window->findChildren<QTableView*>())
+        if (table->isVisibleTo(window)) drawnWhole(table, where(table), faults);
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window)) continue;
         const QFontMetrics fm = w->fontMetrics();
@@ -474,6 +516,71 @@ TEST_P(EveryWindow, ShowsItsLanguageThatFitsAtEachTextSize) {
     EXPECT_GT(g.seams.prompts.size(), 6);
     // Where the player left a window is kept for the next game.
     EXPECT_TRUE(g.p.prefs.place(QStringLiteral("Choic")));
+}
+
+// The history on a 1024×768 screen at every text size and look, with one
+// month and with 255 years of large and negative figures: every cell drawn
+// whole, whether the look was chosen before 推移 opened or while it was open.
+struct HistoryRow {
+    int step;
+    bool high;
+    int months;
+    bool switched = false;  // opened at 標準 in the normal look, both chosen from the menu while open
+};
+class HistoryDrawn : public ::testing::TestWithParam<HistoryRow> {
+protected:
+    ~HistoryDrawn() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ui::qt::setTextStep(0);
+        ui::qt::useHighContrast(*qApp, false);
+    }
+};
+INSTANTIATE_TEST_SUITE_P(History, HistoryDrawn,
+                         ::testing::Values(HistoryRow{0, false, 1}, HistoryRow{0, false, 3060},
+                                           HistoryRow{0, true, 3060}, HistoryRow{1, false, 3060},
+                                           HistoryRow{1, true, 1}, HistoryRow{2, false, 3060},
+                                           HistoryRow{2, true, 1}, HistoryRow{2, true, 3060, true},
+                                           HistoryRow{1, false, 3060, true}));
+
+TEST_P(HistoryDrawn, IsDrawnWhole) {
+    const HistoryRow row = GetParam();
+    ui::qt::useHighContrast(*qApp, row.high && !row.switched);
+    auto g = std::make_unique<Game>(row.switched ? 0 : row.step);
+    g->newGame();
+    g->act([&] { g->p.hajimete().toziruClick(); });  // the guide is not what this looks at
+    std::vector<state::MonthRow> history;
+    for (int i = 0; i < row.months; ++i)
+        history.push_back({1 + (i + 4) / 12, 1 + (i + 4) % 12, i % 7 == 3 ? 0.0 : 3000.0 * i - 9e5,
+                           i % 5 == 1 ? -64'424'508'710 : int64_t(i) * 2'000'000, 1000.0 + 700.0 * i,
+                           10.0 + 9 * i, 3 + i / 31});
+    g->p.history.reset(history);
+    QWidget* frame = topLevel(QStringLiteral("Main"));
+    frame->resize(1024 - 16, 768 - 48);  // the frame on that screen, less a panel
+    QApplication::processEvents();
+    g->act([&] { g->p.main().fsuiiClick(); });
+    if (row.switched) {
+        for (int step = 1; step <= row.step; ++step) {
+            frame->findChild<QAction*>(QStringLiteral("TextSize%1").arg(step))->trigger();
+            QApplication::processEvents();
+        }
+        frame->findChild<QAction*>(QStringLiteral("Fcontrast"))->trigger();
+    }
+    g->act([] {});
+    QApplication::processEvents();
+    QStringList faults;
+    QMdiSubWindow* window = nullptr;  // the one drawn last (the others wait to be deleted)
+    for (auto* w : frame->findChildren<QMdiSubWindow*>(QStringLiteral("Suii")))
+        if (w->isVisible()) window = w;
+    ASSERT_NE(window, nullptr);
+    lookAt(frame, faults);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+    // The game gone before its windows: they still draw what they drew,
+    // whatever the look, and read nothing of it.
+    QPointer<QTableView> table = window->findChild<QTableView*>();
+    ASSERT_TRUE(table);
+    g.reset();
+    ui::qt::useHighContrast(*qApp, !row.high);
+    EXPECT_EQ(Drawn(table).with(QStringLiteral("所持金")).size(), 1u);
 }
 
 // The rules and the save cannot tell the languages apart: the same moves give
