@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QAccessible>
 #include <QApplication>
-#include <QChartView>
 #include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
@@ -30,6 +29,7 @@
 #include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QStyleOptionTitleBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -339,7 +339,17 @@ void lookAt(QWidget* window, QStringList& faults) {
             faults << where(w) + QStringLiteral(" cuts \"%1\" (%2 > %3 px)").arg(text).arg(need).arg(room);
     };
     words(window, window->windowTitle());
-    // Every table.
+    // Every chart in each of its tabs, every table.
+    for (auto* tabs : window->findChildren<QTabWidget*>()) {
+        if (!tabs->isVisibleTo(window)) continue;
+        const int was = tabs->currentIndex();
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            for (int k = 0; k < 3; ++k) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            drawnWhole(tabs->widget(i), where(tabs->widget(i)), faults);
+        }
+        tabs->setCurrentIndex(was);
+    }
     for (auto* table : window->findChildren<QTableView*>())
         if (table->isVisibleTo(window)) drawnWhole(table, where(table), faults);
     for (QWidget* w : window->findChildren<QWidget*>()) {
@@ -377,14 +387,6 @@ void lookAt(QWidget* window, QStringList& faults) {
             }
         } else if (auto* s = qobject_cast<QSlider*>(w)) {
             words(s, s->toolTip());
-        } else if (auto* c = qobject_cast<QChartView*>(w)) {
-            // Squeezed, a chart cuts its axes' figures to "…".
-            fits(c, ui::qt::px(400), c->width(), QStringLiteral("a chart"));
-            // Too low, it cuts its side axes' names to "…".
-            for (QAbstractAxis* a : c->chart()->axes(Qt::Vertical))
-                if (a->isTitleVisible() && !a->titleText().isEmpty())
-                    fits(c, QFontMetrics(a->titleFont()).horizontalAdvance(a->titleText()),
-                         int(c->chart()->plotArea().height()), a->titleText());
         } else if (auto* t = qobject_cast<QTextBrowser*>(w)) {
             if (t->toPlainText().size() < 1000) faults << where(t) + QStringLiteral(" shows no help page");
             // Its words grow with the game's.
@@ -519,8 +521,9 @@ TEST_P(EveryWindow, ShowsItsLanguageThatFitsAtEachTextSize) {
 }
 
 // The history on a 1024×768 screen at every text size and look, with one
-// month and with 255 years of large and negative figures: every cell drawn
-// whole, whether the look was chosen before 推移 opened or while it was open.
+// month and with 255 years of large and negative figures: every figure, axis
+// name and cell drawn whole, the lines inside the plot, whether the look was
+// chosen before 推移 opened or while it was open.
 struct HistoryRow {
     int step;
     bool high;
@@ -573,6 +576,32 @@ TEST_P(HistoryDrawn, IsDrawnWhole) {
         if (w->isVisible()) window = w;
     ASSERT_NE(window, nullptr);
     lookAt(frame, faults);
+    // The lines of the months (three points or more) inside the plot: between
+    // the side axes' figures, from the highest figure to the lowest.
+    for (const char* name : {"Chart1", "Chart2"}) {
+        QWidget* chart = window->findChild<QWidget*>(QString::fromUtf8(name));
+        static_cast<QTabWidget*>(chart->parentWidget()->parentWidget())->setCurrentWidget(chart);
+        for (int k = 0; k < 3; ++k) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const Drawn d(chart);
+        QRectF plot(QPointF(0, 1e9), QPointF(chart->width(), -1e9));
+        static const QRegularExpression figure(QStringLiteral("^[-−]?[0-9][0-9,]*$"));
+        for (const DrawnText& t : d.texts) {
+            if (!figure.match(t.text).hasMatch()) continue;
+            if (t.box.center().x() < chart->width() / 2) plot.setLeft(std::max(plot.left(), t.box.right()));
+            else plot.setRight(std::min(plot.right(), t.box.left()));
+            plot.setTop(std::min(plot.top(), t.box.center().y() - 1));
+            plot.setBottom(std::max(plot.bottom(), t.box.center().y() + 1));
+        }
+        // A single month is a marker on each line.
+        int lines = 0;
+        for (const QPolygonF& line : d.lines)
+            if (row.months == 1 ? line.size() >= 3 && plot.contains(line.boundingRect()) : line.size() >= row.months) {
+                ++lines;
+                if (!plot.contains(line.boundingRect()))
+                    faults << QStringLiteral("%1 draws a line out of its plot").arg(QLatin1String(name));
+            }
+        EXPECT_GE(lines, 2) << name;
+    }
     EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
     // The game gone before its windows: they still draw what they drew,
     // whatever the look, and read nothing of it.
