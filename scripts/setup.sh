@@ -3,8 +3,9 @@
 # Sourced by ./play, ./test and scripts/screenshot; installs only what is missing.
 set -euo pipefail
 
-# To build and run the game.
-RUMIE_PLAY_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl-dev fonts-noto-cjk)
+# To build and run the game. (Qt Gui's CMake package looks for the OpenGL
+# headers, libgl-dev, though the game draws without OpenGL.)
+RUMIE_PLAY_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libgl-dev fonts-noto-cjk)
 # Besides, to build and run the tests and benchmarks, to check the
 # installed desktop files, and to build and check the Debian package
 # (dpkg-dev's dpkg-shlibdeps writes its Depends).

@@ -18,8 +18,7 @@ QString Suii::monthText(const state::MonthRow& row) {
     return state::monthWords(row.year, row.month);
 }
 
-QString Suii::cell(int r, int c) const {
-    const state::MonthRow& row = rows().at(size_t(r));
+QString Suii::cell(const state::MonthRow& row, int c) {
     switch (c) {
         case 0: return monthText(row);
         // The frame's own digits and suffix: the money in millions, rounded.

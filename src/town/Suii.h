@@ -27,7 +27,8 @@ public:
     int changes() const;
     // The table's text of row r, column c: the month as the date line names
     // it, the money as the frame shows it, the other figures in their units.
-    QString cell(int r, int c) const;
+    QString cell(int r, int c) const { return cell(rows().at(size_t(r)), c); }
+    static QString cell(const state::MonthRow& row, int c);
     static QString monthText(const state::MonthRow& row);
 
 private:

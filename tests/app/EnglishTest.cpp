@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QAccessible>
 #include <QApplication>
-#include <QChartView>
 #include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
@@ -18,16 +18,19 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSet>
+#include <QScrollBar>
 #include <QSlider>
 #include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QStyleOptionTitleBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -45,6 +48,7 @@
 #include "shell/Main.h"
 #include "shell/Namer.h"
 #include "shell/Start.h"
+#include "support/Drawn.h"
 #include "support/ViewSupport.h"
 #include "town/Game.h"
 #include "ui/qt/Language.h"
@@ -261,6 +265,40 @@ struct Game {
     }
 };
 
+// What a chart or a table draws reads whole: no figure, name or cell cut to
+// "…" (or "..."), nothing of a chart past its edges, and a table's cells of
+// one row on one line, at either end of the table.
+void drawnWhole(QWidget* w, const QString& where, QStringList& faults) {
+    const auto whole = [&](const Drawn& d, const QRectF& room) {
+        for (const DrawnText& t : d.texts)
+            if (t.text.contains(u'…') || t.text.contains(QLatin1String("...")))
+                faults << where + QStringLiteral(" cuts \"%1\"").arg(t.text);
+            else if (!room.isEmpty() && !room.adjusted(-1, -1, 1, 1).contains(t.box))
+                faults << where + QStringLiteral(" draws \"%1\" past its edge").arg(t.text);
+    };
+    auto* table = qobject_cast<QTableView*>(w);
+    if (!table) return whole(Drawn(w), QRectF(QPointF(), w->size()));
+    QScrollBar* bar = table->verticalScrollBar();
+    const int was = bar->value();
+    for (int at : {bar->minimum(), bar->maximum()}) {
+        bar->setValue(at);
+        whole(Drawn(table), {});
+        const Drawn cells(table->viewport());
+        for (int r = table->rowAt(0); r >= 0 && r <= table->rowAt(table->viewport()->height() - 1); ++r) {
+            const QRect row = table->visualRect(table->model()->index(r, 0));
+            double high = -1e9, low = 1e9;
+            for (const DrawnText& t : cells.texts)
+                if (t.baseline >= row.top() && t.baseline <= row.bottom()) {
+                    high = std::max(high, t.baseline);
+                    low = std::min(low, t.baseline);
+                }
+            if (high - low > 0.5)
+                faults << where + QStringLiteral(" row %1 stands on lines %2 px apart").arg(r).arg(high - low);
+        }
+    }
+    bar->setValue(was);
+}
+
 // What the player sees of one window: every shown text in English (the
 // president's name aside) when the game speaks English, whole in its widget,
 // and the window opened where it can be reached: a child window inside the
@@ -327,6 +365,19 @@ void lookAt(QWidget* window, QStringList& faults, const QStringList& pointed = {
             faults << where(w) + QStringLiteral(" cuts \"%1\" (%2 > %3 px)").arg(text).arg(need).arg(room);
     };
     words(window, window->windowTitle());
+    // Every chart in each of its tabs, every table.
+    for (auto* tabs : window->findChildren<QTabWidget*>()) {
+        if (!tabs->isVisibleTo(window)) continue;
+        const int was = tabs->currentIndex();
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            for (int k = 0; k < 3; ++k) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            drawnWhole(tabs->widget(i), where(tabs->widget(i)), faults);
+        }
+        tabs->setCurrentIndex(was);
+    }
+    for (auto* table : window->findChildren<QTableView*>())
+        if (table->isVisibleTo(window)) drawnWhole(table, where(table), faults);
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window)) continue;
         const QFontMetrics fm = w->fontMetrics();
@@ -371,14 +422,6 @@ void lookAt(QWidget* window, QStringList& faults, const QStringList& pointed = {
             }
         } else if (auto* s = qobject_cast<QSlider*>(w)) {
             words(s, s->toolTip());
-        } else if (auto* c = qobject_cast<QChartView*>(w)) {
-            // Squeezed, a chart cuts its axes' figures to "…".
-            fits(c, ui::qt::px(400), c->width(), QStringLiteral("a chart"));
-            // Too low, it cuts its side axes' names to "…".
-            for (QAbstractAxis* a : c->chart()->axes(Qt::Vertical))
-                if (a->isTitleVisible() && !a->titleText().isEmpty())
-                    fits(c, QFontMetrics(a->titleFont()).horizontalAdvance(a->titleText()),
-                         int(c->chart()->plotArea().height()), a->titleText());
         } else if (auto* t = qobject_cast<QTextBrowser*>(w)) {
             if (t->toPlainText().size() < 1000) faults << where(t) + QStringLiteral(" shows no help page");
             // Its words grow with the game's.
@@ -514,6 +557,98 @@ TEST_P(EveryWindow, ShowsItsLanguageThatFitsAtEachTextSize) {
     EXPECT_GT(g.seams.prompts.size(), 6);
     // Where the player left a window is kept for the next game.
     EXPECT_TRUE(g.p.prefs.place(QStringLiteral("Choic")));
+}
+
+// The history on a 1024×768 screen at every text size and look, with one
+// month and with 255 years of large and negative figures: every figure, axis
+// name and cell drawn whole, the lines inside the plot, whether the look was
+// chosen before 推移 opened or while it was open.
+struct HistoryRow {
+    int step;
+    bool high;
+    int months;
+    bool switched = false;  // opened at 標準 in the normal look, both chosen from the menu while open
+};
+class HistoryDrawn : public ::testing::TestWithParam<HistoryRow> {
+protected:
+    ~HistoryDrawn() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ui::qt::setTextStep(0);
+        ui::qt::useHighContrast(*qApp, false);
+    }
+};
+INSTANTIATE_TEST_SUITE_P(History, HistoryDrawn,
+                         ::testing::Values(HistoryRow{0, false, 1}, HistoryRow{0, false, 3060},
+                                           HistoryRow{0, true, 3060}, HistoryRow{1, false, 3060},
+                                           HistoryRow{1, true, 1}, HistoryRow{2, false, 3060},
+                                           HistoryRow{2, true, 1}, HistoryRow{2, true, 3060, true},
+                                           HistoryRow{1, false, 3060, true}));
+
+TEST_P(HistoryDrawn, IsDrawnWhole) {
+    const HistoryRow row = GetParam();
+    ui::qt::useHighContrast(*qApp, row.high && !row.switched);
+    auto g = std::make_unique<Game>(row.switched ? 0 : row.step);
+    g->newGame();
+    g->act([&] { g->p.hajimete().toziruClick(); });  // the guide is not what this looks at
+    std::vector<state::MonthRow> history;
+    for (int i = 0; i < row.months; ++i)
+        history.push_back({1 + (i + 4) / 12, 1 + (i + 4) % 12, i % 7 == 3 ? 0.0 : 3000.0 * i - 9e5,
+                           i % 5 == 1 ? -64'424'508'710 : int64_t(i) * 2'000'000, 1000.0 + 700.0 * i,
+                           10.0 + 9 * i, 3 + i / 31});
+    g->p.history.reset(history);
+    QWidget* frame = topLevel(QStringLiteral("Main"));
+    frame->resize(1024 - 16, 768 - 48);  // the frame on that screen, less a panel
+    QApplication::processEvents();
+    g->act([&] { g->p.main().fsuiiClick(); });
+    if (row.switched) {
+        for (int step = 1; step <= row.step; ++step) {
+            frame->findChild<QAction*>(QStringLiteral("TextSize%1").arg(step))->trigger();
+            QApplication::processEvents();
+        }
+        frame->findChild<QAction*>(QStringLiteral("Fcontrast"))->trigger();
+    }
+    g->act([] {});
+    QApplication::processEvents();
+    QStringList faults;
+    QMdiSubWindow* window = nullptr;  // the one drawn last (the others wait to be deleted)
+    for (auto* w : frame->findChildren<QMdiSubWindow*>(QStringLiteral("Suii")))
+        if (w->isVisible()) window = w;
+    ASSERT_NE(window, nullptr);
+    lookAt(frame, faults);
+    // The lines of the months (three points or more) inside the plot: between
+    // the side axes' figures, from the highest figure to the lowest.
+    for (const char* name : {"Chart1", "Chart2"}) {
+        QWidget* chart = window->findChild<QWidget*>(QString::fromUtf8(name));
+        static_cast<QTabWidget*>(chart->parentWidget()->parentWidget())->setCurrentWidget(chart);
+        for (int k = 0; k < 3; ++k) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const Drawn d(chart);
+        QRectF plot(QPointF(0, 1e9), QPointF(chart->width(), -1e9));
+        static const QRegularExpression figure(QStringLiteral("^[-−]?[0-9][0-9,]*$"));
+        for (const DrawnText& t : d.texts) {
+            if (!figure.match(t.text).hasMatch()) continue;
+            if (t.box.center().x() < chart->width() / 2) plot.setLeft(std::max(plot.left(), t.box.right()));
+            else plot.setRight(std::min(plot.right(), t.box.left()));
+            plot.setTop(std::min(plot.top(), t.box.center().y() - 1));
+            plot.setBottom(std::max(plot.bottom(), t.box.center().y() + 1));
+        }
+        // A single month is a marker on each line.
+        int lines = 0;
+        for (const QPolygonF& line : d.lines)
+            if (row.months == 1 ? line.size() >= 3 && plot.contains(line.boundingRect()) : line.size() >= row.months) {
+                ++lines;
+                if (!plot.contains(line.boundingRect()))
+                    faults << QStringLiteral("%1 draws a line out of its plot").arg(QLatin1String(name));
+            }
+        EXPECT_GE(lines, 2) << name;
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
+    // The game gone before its windows: they still draw what they drew,
+    // whatever the look, and read nothing of it.
+    QPointer<QTableView> table = window->findChild<QTableView*>();
+    ASSERT_TRUE(table);
+    g.reset();
+    ui::qt::useHighContrast(*qApp, !row.high);
+    EXPECT_EQ(Drawn(table).with(QStringLiteral("所持金")).size(), 1u);
 }
 
 // The rules and the save cannot tell the languages apart: the same moves give
